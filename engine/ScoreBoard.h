@@ -1,0 +1,11 @@
+#pragma once
+// Who wins a trick, what it is worth, and the score board's labels and totals.
+#include "engine/Game.h"
+
+int16_t TrickPoints(const Game& g);
+int32_t TrickWinner(const Game& g);
+
+// Move a side's pending points into its totals and labels: trick points reach only the hand's
+// trick total, meld points the game total at once.
+void AddTrickScore(Game& g, int32_t Who);
+void AddMeldScore(Game& g, int32_t Who);

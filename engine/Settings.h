@@ -1,0 +1,15 @@
+#pragma once
+// The settings and statistics line: games won by each side, speed, both names, target.
+#include <string>
+
+#include "engine/Game.h"
+
+// Rewrites the program's folder & "/Data.dat" from the current values.
+void SaveSettings(Game& g);
+
+// Start-up's read of "Data.dat" into GamesWon(1), GamesWon(2), Speed, PlayerName, BotName and
+// TargetScore, field by field; a field that cannot be read keeps the value it had.
+void ReadSettings(Game& g);
+
+// The statistics copy "All.dat" written by the exit.
+void WriteAllDat(Game& g);

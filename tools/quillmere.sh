@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quillmere, builds it, and then plays or tests it.
+#   bash tools/quillmere.sh play    build and start the game
+#   bash tools/quillmere.sh test    build and run every test
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+
+packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2 libgl1-mesa-dev)
+test_packages=(xvfb xauth)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+case "${1:-}" in
+play)
+    install_missing "${packages[@]}"
+    build build
+    exec build/bin/quillmere
+    ;;
+test)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    build build
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+    ;;
+*)
+    echo "usage: bash tools/quillmere.sh play|test" >&2
+    exit 2
+    ;;
+esac
