@@ -1,0 +1,12 @@
+#pragma once
+// The three rules pages and the About window. All are modeless; the pages are hidden, not
+// destroyed, by their buttons; the About window is unloaded by its OK button.
+
+// Shows the first rules page (created and loaded on first use).
+void ShowRulesPage1();
+
+// Shows the About window (loaded afresh on each showing after it was unloaded).
+void ShowAboutWindow();
+
+// Unloads every help page and the About window that exist (at the program's exit).
+void UnloadHelpWindows();
