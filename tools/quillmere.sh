@@ -6,7 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
-packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2 libgl1-mesa-dev)
+packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2)
 test_packages=(xvfb xauth)
 
 install_missing() {
@@ -18,7 +18,7 @@ install_missing() {
         local sudo=""
         [ "$(id -u)" -eq 0 ] || sudo="sudo"
         $sudo apt-get update
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
     fi
 }
 
