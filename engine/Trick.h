@@ -1,5 +1,13 @@
 #pragma once
 // Settling a trick of the first phase: points, gathering, the winner's lead and meld turn.
+#include <cstdint>
+
 #include "engine/Game.h"
+
+// Tricks of a hand: twelve while the stock lasts, twelve more after it.
+inline constexpr uint8_t TricksInRound1 = 12;
+inline constexpr uint8_t TricksInHand = 24;
+// The winner of the twelfth trick scores this much for it.
+inline constexpr int16_t LastTrickBonus = 10;
 
 void ResolveTrick(Game& g);

@@ -1,0 +1,107 @@
+// Single cards crossing the table: each move jumps the card's box to fixed places, pauses
+// between the jumps and plays the card sound when the card arrives.
+#include "engine/CardMoves.h"
+
+#include "engine/CardTable.h"
+#include "engine/Layout.h"
+#include "engine/Pacing.h"
+
+namespace {
+
+// Where the two cards of a trick stop on their way and where they land.
+constexpr int ComputerTrickStopLeft = 7800, ComputerTrickStopTop = 3240;
+constexpr int ComputerTrickLeft = 10440, ComputerTrickTop = 4680;
+constexpr int PlayerTrickStopLeft = 7800, PlayerTrickStopTop = 6540;
+constexpr int PlayerTrickLeft = 11760, PlayerTrickTop = 4680;
+// Where a drawn or taken card lands before its hand is laid out again.
+constexpr int ComputerDrawLeft = 2820, ComputerDrawTop = 2280;
+constexpr int PlayerDrawStopLeft = 1755, PlayerDrawStopTop = 7500;
+constexpr int PlayerDrawLeft = 1800, PlayerDrawTop = 7700;
+
+constexpr int ComputerPlayExtra = 150;
+constexpr int PlayerPlayExtra = 300;
+constexpr int DrawExtra = 500;
+
+void SetPace(Game& g, int extra) { g.PauseLength = static_cast<int16_t>(g.Speed + extra); }
+
+void MoveToFront(Game& g, int16_t card, int left, int top)
+{
+    g.Table.Move(card, left, top);
+    g.Table.BringToFront(card);
+}
+
+// The card leaves its hand for the trick and its meld area, face up.
+void TakeOutToPlay(Game& g, int16_t card)
+{
+    g.Cards[card].Location = LocPlayed;
+    g.Cards[card].Melded = false;
+    g.Table.PicCard[card].Picture = card;
+}
+
+}  // namespace
+
+void PlayComputerCard(Game& g, int16_t CardIndex)
+{
+    SetPace(g, ComputerPlayExtra);
+    Pause(g);
+    TakeOutToPlay(g, CardIndex);
+    // The computer's card keeps its place in the stacking order on its way.
+    g.Table.Move(CardIndex, ComputerTrickStopLeft, ComputerTrickStopTop);
+    Pause(g);
+    g.Table.Move(CardIndex, ComputerTrickLeft, ComputerTrickTop);
+    PauseWithCardSound(g);
+    LayOutComputerHand(g);
+    g.Table.StatusBar[2].Text = g.BotName + " has played " + g.Cards[CardIndex].Name;
+    g.PauseLength = g.Speed;
+}
+
+void PlayerPlaysCard(Game& g, int16_t CardIndex)
+{
+    SetPace(g, PlayerPlayExtra);
+    TakeOutToPlay(g, CardIndex);
+    MoveToFront(g, CardIndex, PlayerTrickStopLeft, PlayerTrickStopTop);
+    Pause(g);
+    MoveToFront(g, CardIndex, PlayerTrickLeft, PlayerTrickTop);
+    PauseWithCardSound(g);
+    g.PlayerToPlay = false;
+    g.PauseLength = g.Speed;
+}
+
+void MoveDrawnCard(Game& g, int32_t Who, int16_t CardIndex)
+{
+    SetPace(g, DrawExtra);
+    if (Who == SideComputer) {
+        g.Cards[CardIndex].Location = LocComputerHand;
+        MoveToFront(g, CardIndex, ComputerDrawLeft, ComputerDrawTop);
+        PauseWithCardSound(g);
+        LayOutComputerHand(g);
+    } else {
+        g.Cards[CardIndex].Location = LocPlayerHand;
+        MoveToFront(g, CardIndex, PlayerDrawStopLeft, PlayerDrawStopTop);
+        Pause(g);
+        MoveToFront(g, CardIndex, PlayerDrawLeft, PlayerDrawTop);
+        PauseWithCardSound(g);
+        ResortHand(g);
+    }
+    LayOutStock(g);
+    g.PauseLength = g.Speed;
+}
+
+void DrawFromStock(Game& g, int32_t Who)
+{
+    const int16_t card = PickStockCard(g);
+    if (card == 0)
+        return;  // nothing left to draw: the stock never runs dry before the twelfth trick
+    g.StockCount = static_cast<int16_t>(g.StockCount - 1);
+    g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+    if (Who == SidePlayer) {
+        g.Table.FramDeclare.Visible = false;
+        g.Cards[card].Location = LocPlayerHand;
+        g.Table.PicCard[card].Picture = card;
+        MoveDrawnCard(g, SidePlayer, card);
+    } else if (Who == SideComputer) {
+        g.Cards[card].Location = LocComputerHand;
+        MoveDrawnCard(g, SideComputer, card);
+    }
+    g.PauseLength = g.Speed;
+}

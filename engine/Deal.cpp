@@ -1,0 +1,230 @@
+// Every hand starts here: the table and the hand are reset (and at a new game the game scores
+// and the target), then twelve cards a side are dealt in packets of three, the up card fixes
+// trumps and the first phase begins.
+#include "engine/Deal.h"
+
+#include "engine/CardTable.h"
+#include "engine/Layout.h"
+#include "engine/Pacing.h"
+#include "engine/Round1.h"
+#include "engine/ScoreBoard.h"
+
+namespace {
+
+constexpr int16_t DefaultTarget = 1000;
+constexpr int16_t PileStartLeft = 10440;
+constexpr int16_t DealtToUserPace = 25;
+constexpr int16_t FullStockCount = 24;  // the 23 face-down cards and the up card
+constexpr int16_t NineTurnedUpBonus = 10;
+constexpr int PacketsPerSide = 4;
+constexpr int CardsPerPacket = 3;
+constexpr int UpCardLeft = 100, UpCardTop = 100;
+// The stops of a dealt card on its way from the pack to its hand.
+constexpr int ToComputerStop1Left = 1080, ToComputerStop1Top = 1320;
+constexpr int ToComputerStop2Left = 2760, ToComputerStop2Top = 1220;
+constexpr int ToUserStop1Left = 1080, ToUserStop1Top = 2280;
+constexpr int ToUserStop2Left = 1920, ToUserStop2Top = 4560;
+constexpr int ToUserStop3Left = 3360, ToUserStop3Top = 8120;
+
+void SetScore(int16_t& value, LabelModel& label)
+{
+    value = 0;
+    label.Caption = "0";
+}
+
+// The hand's eight values and their labels, in the board's order.
+void ClearHandScores(Game& g)
+{
+    auto& t = g.Table;
+    SetScore(g.LastMeldP, t.LblLastMeldP);
+    SetScore(g.LastTrickP, t.LblLastTrickP);
+    SetScore(g.TotTricksP, t.LblTotTricksP);
+    SetScore(g.TotalMeldsP, t.LblTotalMeldsP);
+    SetScore(g.LastMeldC, t.LbllLastMeldC);
+    SetScore(g.LastTrickC, t.LblLastTrickC);
+    SetScore(g.TotTricksC, t.LblTotTricskC);
+    SetScore(g.TotalMeldsC, t.LblTotMeldsC);
+}
+
+void ClearPinochleFlags(Game& g)
+{
+    g.PinochleMeldedP = g.PinochleMeldedC = false;
+    g.DblPinochleMeldedP = g.DblPinochleMeldedC = false;
+}
+
+void DealPacket(Game& g, int32_t side)
+{
+    for (int k = 0; k < CardsPerPacket; ++k) {
+        if (side == SidePlayer)
+            DealToPlayer(g);
+        else
+            DealToComputer(g);
+    }
+    Pause(g);
+}
+
+void MoveToFront(Game& g, int16_t card, int left, int top)
+{
+    g.Table.Move(card, left, top);
+    g.Table.BringToFront(card);
+}
+
+}  // namespace
+
+void NewHand(Game& g)
+{
+    SetUpCards(g);
+    ClearPinochleFlags(g);
+    g.BotPileLeft = g.PlayerPileLeft = PileStartLeft;
+    for (int i = 1; i <= CardCount; ++i) {
+        g.Table.PicCard[i].Visible = false;
+        g.Cards[i].Location = LocStock;
+        ClearMeldFlags(g.Cards[i]);
+    }
+    // A hand cut short by a new game or a knock can leave the meld panels or the knock label
+    // open; carried into the new hand they would swallow its card clicks or offer a stale knock.
+    g.Table.FramDeclare.Visible = false;
+    g.Table.FramMarriage.Visible = false;
+    g.Table.LblKnock.Visible = false;
+
+    if (!g.GameInProgress) {
+        SetScore(g.TotalScoreP, g.Table.LblTotalScoreP);
+        SetScore(g.TotalScoreC, g.Table.LblTotScoreC);
+    }
+    ClearHandScores(g);
+
+    g.LastStockCard = 0;
+    g.MeldMade = false;
+    g.StockCount = 0;
+    ClearPinochleFlags(g);
+    g.Table.LblStock.Caption = "Stock";
+
+    g.PlayerToPlay = g.PlayerToMeld = g.PlayerKnocked = false;
+    g.InRound1 = g.InRound2 = false;
+    g.TrickSuit1 = g.TrickSuit2 = SuitNone;
+    g.TrickCard1 = g.TrickCard2 = 0;
+    g.LastMeldP = g.LastTrickP = g.LastTrickC = g.LastMeldC = 0;
+
+    if (!g.GameInProgress) {
+        g.RoundNumber = 0;
+        g.Table.StatusBar[4].Text = "Round ";
+        g.Table.StatusBar[3].Text = "Tricks";
+        g.TargetScore = DefaultTarget;
+        g.Table.Caption = "Target Score " + std::to_string(g.TargetScore);
+    }
+
+    g.TricksPlayed = 0;
+    g.TrumpSuit = SuitNone;
+    g.UpCard = 0;
+    DealHand(g);
+}
+
+void DealHand(Game& g)
+{
+    auto& t = g.Table;
+    g.GameInProgress = true;
+    t.LblStock.Visible = true;
+
+    if (g.Dealer == SidePlayer) {
+        g.Dealer = SideComputer;
+        t.StatusBar[2].Text = g.PlayerName + " a cut for dealer was made and " + g.BotName + " will deal.";
+    } else {
+        g.Dealer = SidePlayer;
+        t.StatusBar[2].Text = g.PlayerName + " a cut for dealer made and you will deal.";
+    }
+    const int32_t dealer = g.Dealer;
+    const int32_t nonDealer = dealer == SidePlayer ? SideComputer : SidePlayer;
+
+    PlaySoundFile(g, "riffle.wav");
+    Pause(g);
+    Pause(g);
+
+    for (int pass = 0; pass < PacketsPerSide; ++pass) {
+        DealPacket(g, nonDealer);
+        DealPacket(g, dealer);
+    }
+
+    g.UpCard = PickStockCard(g);
+    CardBox& up = t.PicCard[g.UpCard];
+    // The up card lies under the stock's slanting pile, so it is not brought to the front.
+    up.Left = UpCardLeft;
+    up.Top = UpCardTop;
+    up.Picture = g.UpCard;
+    up.Visible = true;
+    g.Cards[g.UpCard].Location = LocUpCard;
+    g.TrumpSuit = g.Cards[g.UpCard].Suit;
+
+    LayOutStock(g);
+    SortBySame(g);
+    t.CmdSort.Caption = CaptionSortSuits;
+    LayOutComputerHand(g);
+    ShowTrumps(g);
+    g.StockCount = FullStockCount;
+    t.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+    t.CmdSort.Visible = true;
+
+    if (g.Cards[g.UpCard].Value == ValueNine) {
+        g.Cards[g.UpCard].Melded = true;
+        int16_t& pending = dealer == SidePlayer ? g.LastTrickP : g.LastTrickC;
+        pending = NineTurnedUpBonus;
+        const std::string& name = dealer == SidePlayer ? g.PlayerName : g.BotName;
+        t.StatusBar[2].Text = name + " turns up a 9 - Score- " + std::to_string(pending);
+        Pause(g);
+        AddTrickScore(g, dealer);
+    }
+
+    if (dealer == SidePlayer) {
+        t.StatusBar[2].Text = g.BotName + " to lead a card.";
+        g.Turn = SideComputer;
+    } else {
+        t.StatusBar[2].Text = g.PlayerName + " please Left or Right click to play card.";
+        g.PlayerToPlay = true;
+        g.Turn = SidePlayer;
+    }
+
+    g.RoundNumber = static_cast<uint8_t>(g.RoundNumber + 1);
+    t.StatusBar[4].Text = "Round " + std::to_string(g.RoundNumber);
+    g.InRound1 = true;
+    PlayRound1(g);
+}
+
+void DealToComputer(Game& g)
+{
+    const int16_t n = PickStockCard(g);
+    g.Cards[n].Location = LocComputerHand;
+    g.Table.PicCard[n].Picture = ImageBack;
+    g.Table.PicCard[n].Visible = true;
+    MoveToFront(g, n, ToComputerStop1Left, ToComputerStop1Top);
+    Pause(g);
+    MoveToFront(g, n, ToComputerStop2Left, ToComputerStop2Top);
+    PauseWithCardSound(g);
+    LayOutComputerHand(g);
+}
+
+void DealToPlayer(Game& g)
+{
+    g.PauseLength = DealtToUserPace;
+    const int16_t n = PickStockCard(g);
+    g.Cards[n].Location = LocPlayerHand;
+    g.Table.PicCard[n].Picture = n;
+    g.Table.PicCard[n].Visible = true;
+    MoveToFront(g, n, ToUserStop1Left, ToUserStop1Top);
+    Pause(g);
+    MoveToFront(g, n, ToUserStop2Left, ToUserStop2Top);
+    Pause(g);
+    MoveToFront(g, n, ToUserStop3Left, ToUserStop3Top);
+    Pause(g);
+    PauseWithCardSound(g);
+    LayOutPlayerHand(g);
+    g.PauseLength = g.Speed;
+}
+
+void ShowTrumps(Game& g)
+{
+    if (g.TrumpSuit < SuitDiamonds || g.TrumpSuit > SuitSpades)
+        return;
+    auto& t = g.Table;
+    t.StatusBar[1].Text = std::string(SuitName(g.TrumpSuit)) + " are Trumps";
+    t.StatusBar[1].Picture = static_cast<int16_t>(ImageSuitBase + g.TrumpSuit);
+    t.StatusBar[2].Text = "The UpCard is " + g.Cards[g.UpCard].Name;
+}

@@ -1,0 +1,155 @@
+// The first phase of a hand: twelve tricks, each followed by drawing while the stock lasts;
+// then the end of the stock, where the winner of the twelfth trick takes the last stock card
+// or the up card, and the switch to the second phase.
+#include "engine/Round1.h"
+
+#include "engine/CardMoves.h"
+#include "engine/ComputerRound1.h"
+#include "engine/GameEnd.h"
+#include "engine/Layout.h"
+#include "engine/Melds.h"
+#include "engine/MessageDialog.h"
+#include "engine/Pacing.h"
+#include "engine/Round2.h"
+#include "engine/ScoreBoard.h"
+#include "engine/Trick.h"
+
+namespace {
+
+// One trick up to its resolution; false when the computer found no card to play.
+bool PlayTrick(Game& g)
+{
+    auto& panel = g.Table.StatusBar[2].Text;
+    if (g.Turn == SidePlayer) {
+        panel = g.PlayerName + " please click card you wish to play.";
+        g.PlayerToPlay = true;
+        WaitWhile(g, g.PlayerToPlay);
+        Pause(g);
+        g.TrickCard2 = ChooseComputerCardRound1(g);
+        if (g.TrickCard2 == 0)
+            return false;
+        g.TrickSuit2 = g.Cards[g.TrickCard2].Suit;
+        PlayComputerCard(g, g.TrickCard2);
+    } else {
+        g.TrickCard1 = ChooseComputerCardRound1(g);
+        if (g.TrickCard1 == 0)
+            return false;
+        g.TrickSuit1 = g.Cards[g.TrickCard1].Suit;
+        PlayComputerCard(g, g.TrickCard1);
+        g.PlayerToPlay = true;
+        panel = g.PlayerName + " please click the card you wish to play";
+        WaitWhile(g, g.PlayerToPlay);
+    }
+    return true;
+}
+
+// The winner draws first, each draw after a pause.
+void DrawAfterTrick(Game& g)
+{
+    const int32_t winner = g.Turn == SidePlayer ? SidePlayer : SideComputer;
+    const int32_t loser = winner == SidePlayer ? SideComputer : SidePlayer;
+    Pause(g);
+    DrawFromStock(g, winner);
+    Pause(g);
+    DrawFromStock(g, loser);
+}
+
+void TurnUpLastStockCard(Game& g)
+{
+    for (int i = 1; i <= CardCount; ++i)
+        if (g.Cards[i].Location == LocStock) {
+            g.Table.PicCard[i].Picture = static_cast<int16_t>(i);
+            g.LastStockCard = static_cast<int16_t>(i);
+        }
+    g.StockCount = 0;
+    g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+}
+
+void UserChoosesLastCard(Game& g)
+{
+    g.LastTrickP = LastTrickBonus;
+    AddTrickScore(g, SidePlayer);
+    DeluxeMsgBox(g,
+                 g.PlayerName + " you won the last trick, if you wish to take " + g.Cards[g.LastStockCard].Name +
+                     " click on Stock Card or click on Up Card to take Trump card.",
+                 "Stock Card", "Up Card", "", IconCards, "Make choice");
+    const bool stockCard = g.DialogButton == AnswerButton1;
+    g.Table.StatusBar[2].Text =
+        g.PlayerName + (stockCard ? " is taking last Stock Card" : " is taking the Trump card.");
+    const int16_t taken = stockCard ? g.LastStockCard : g.UpCard;
+    const int16_t given = stockCard ? g.UpCard : g.LastStockCard;
+    g.Cards[taken].Location = LocPlayerHand;
+    ResortHand(g);
+    g.Cards[given].Location = LocComputerHand;
+    LayOutComputerHand(g);
+
+    // A second meld turn, with the card just taken; no card can be played meanwhile.
+    g.PlayerToMeld = true;
+    g.Table.FramDeclare.Visible = true;
+    g.Table.BringToFront(g.Table.FramDeclare);
+    g.Table.StatusBar[2].Text = " Click a Meld to make or click Cancel to receive a card";
+    WaitWhile(g, g.PlayerToMeld);
+    g.Table.FramDeclare.Visible = false;
+}
+
+void ComputerTakesLastCard(Game& g)
+{
+    g.LastTrickC = LastTrickBonus;
+    AddTrickScore(g, SideComputer);
+    g.Table.StatusBar[2].Text = g.BotName + " deciding which card to take";
+    Pause(g);
+    ComputerChoosesLastCard(g);
+    ComputerMeld(g);
+}
+
+void SwitchToRound2(Game& g)
+{
+    g.Table.LblKnock.Visible = false;
+    for (int i = 1; i <= CardCount; ++i)
+        g.Cards[i].Melded = false;
+    LayOutComputerHand(g);
+    ResortHand(g);
+    LayOutStock(g);
+    if (g.Turn == SidePlayer) {
+        // The second phase's first wait for the user's lead relies on this.
+        g.PlayerToPlay = true;
+    } else {
+        g.PlayerToPlay = false;
+        g.Turn = SideComputer;
+    }
+    g.InRound1 = false;
+    g.InRound2 = true;
+    g.Table.StatusBar[4].Text = "Round 2";
+    DeluxeMsgBox(g,
+                 g.PlayerName + " you are now on Round Two and must follow suit or play a Trump if you do not have "
+                                "suit but have a Trump",
+                 "Right", "", "", IconInfo, "Round Two");
+}
+
+}  // namespace
+
+void PlayRound1(Game& g)
+{
+    if (!g.GameInProgress)
+        return;
+    do {
+        g.TricksPlayed = static_cast<uint8_t>(g.TricksPlayed + 1);
+        g.Table.StatusBar[3].Text = "Tricks " + std::to_string(g.TricksPlayed);
+        if (!PlayTrick(g))
+            return;
+        ResolveTrick(g);
+        CheckForWinner(g);
+        if (!g.GameInProgress)
+            return;
+        if (g.TricksPlayed != TricksInRound1)
+            DrawAfterTrick(g);
+    } while (g.TricksPlayed < TricksInRound1);
+
+    TurnUpLastStockCard(g);
+    if (g.Turn == SidePlayer)
+        UserChoosesLastCard(g);
+    else
+        ComputerTakesLastCard(g);
+    SwitchToRound2(g);
+    PlayRound2(g);
+}

@@ -1,0 +1,132 @@
+// The second phase of a hand: the twelve cards a side are played out, the winner of each trick
+// leading the next; then the hand's trick points join the game totals, the target is checked,
+// the user hears how the hand went and the next hand is dealt.
+#include "engine/Round2.h"
+
+#include "engine/CardMoves.h"
+#include "engine/ComputerRound2.h"
+#include "engine/Flow.h"
+#include "engine/GameEnd.h"
+#include "engine/Layout.h"
+#include "engine/MessageDialog.h"
+#include "engine/Pacing.h"
+#include "engine/ScoreBoard.h"
+#include "engine/Trick.h"
+
+namespace {
+
+int16_t Sum(int16_t a, int16_t b) { return static_cast<int16_t>(a + b); }
+
+// The computer's card, announced; 0 when it found none.
+int16_t ComputerCard(Game& g)
+{
+    const int16_t card = ChooseComputerCardRound2(g);
+    if (card != 0)
+        g.Table.StatusBar[2].Text = g.BotName + " plays " + g.Cards[card].Name;
+    return card;
+}
+
+// One trick up to both cards on the table; false when the computer found no card to play.
+bool PlayTrick(Game& g)
+{
+    auto& panel = g.Table.StatusBar[2].Text;
+    const std::string yourLead = g.PlayerName + " your lead, please click card to play";
+    if (g.Turn == SidePlayer) {
+        panel = yourLead;
+        Pause(g);
+        // Raised when the user won the trick before, or at the switch; a card clicked during
+        // the pauses since has already ended this wait.
+        WaitWhile(g, g.PlayerToPlay);
+        Pause(g);
+        g.TrickCard2 = ComputerCard(g);
+        if (g.TrickCard2 == 0)
+            return false;
+        g.TrickSuit2 = g.Cards[g.TrickCard2].Suit;
+        PlayComputerCard(g, g.TrickCard2);
+    } else {
+        Pause(g);
+        g.TrickCard1 = ComputerCard(g);
+        if (g.TrickCard1 == 0)
+            return false;
+        g.TrickSuit1 = g.Cards[g.TrickCard1].Suit;
+        Pause(g);
+        PlayComputerCard(g, g.TrickCard1);
+        panel = yourLead;
+        Pause(g);
+        g.PlayerToPlay = true;
+        WaitWhile(g, g.PlayerToPlay);
+    }
+    return true;
+}
+
+void SettleTrick(Game& g)
+{
+    const int16_t points = TrickPoints(g);
+    auto& panel = g.Table.StatusBar[2].Text;
+    if (TrickWinner(g) == SidePlayer) {
+        g.LastTrickP = points;
+        AddTrickScore(g, SidePlayer);
+        panel = g.PlayerName + " 's trick score is " + std::to_string(points);
+        CollectTrick(g, SidePlayer);
+        // Raised at once: a card clicked during the pauses before the next wait is taken.
+        g.PlayerToPlay = true;
+        g.Turn = SidePlayer;
+        panel = g.PlayerName + " your turn, please click card to play";
+    } else {
+        g.LastTrickC = points;
+        AddTrickScore(g, SideComputer);
+        panel = g.BotName + " 's trick score is " + std::to_string(points);
+        CollectTrick(g, SideComputer);
+        g.PlayerToPlay = false;
+        g.Turn = SideComputer;
+    }
+    Pause(g);
+}
+
+void EndOfHand(Game& g)
+{
+    auto& t = g.Table;
+    g.TotalScoreP = Sum(g.TotalScoreP, g.TotTricksP);
+    g.TotalScoreC = Sum(g.TotalScoreC, g.TotTricksC);
+    t.LblTotalScoreP.Caption = std::to_string(g.TotalScoreP);
+    t.LblTotScoreC.Caption = std::to_string(g.TotalScoreC);
+
+    CheckForWinner(g);
+    if (!g.GameInProgress)
+        return;
+
+    // The hand's own points decide the hand, whatever the game totals say.
+    const int16_t p = Sum(g.TotalMeldsP, g.TotTricksP);
+    const int16_t c = Sum(g.TotalMeldsC, g.TotTricksC);
+    const std::string points = std::to_string(p) + " against " + std::to_string(c);
+    if (c < p)
+        DeluxeMsgBox(g, g.PlayerName + " Game not over, but you won that hand with points " + points, "Right", "",
+                     "", IconCards, "Hand Won");
+    else if (c > p)
+        DeluxeMsgBox(g, g.PlayerName + " Game not over, but unfortunately you lost that hand with points " + points,
+                     "Right", "", "", IconCards, "Hand Lost");
+    else
+        DeluxeMsgBox(g, g.PlayerName + " Game not over, but the hand was a draw with " + points, "Right", "", "",
+                     IconCards, "Draw");
+    DeluxeMsgBox(g,
+                 "Your total score is " + std::to_string(g.TotalScoreP) + " against " +
+                     std::to_string(g.TotalScoreC),
+                 "O.K", "", "", IconCards, "Total Scores");
+    ReplaceFlow(g, FlowRequest::NewHand);
+}
+
+}  // namespace
+
+void PlayRound2(Game& g)
+{
+    if (!g.GameInProgress)
+        return;
+    do {
+        g.TricksPlayed = static_cast<uint8_t>(g.TricksPlayed + 1);
+        g.Table.StatusBar[3].Text = "Tricks " + std::to_string(g.TricksPlayed);
+        if (!PlayTrick(g))
+            return;
+        SettleTrick(g);
+    } while (g.TricksPlayed < TricksInHand);
+    EndOfHand(g);
+}

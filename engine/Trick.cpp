@@ -1,0 +1,35 @@
+// Settling a trick of the first phase: points to the winner, the trick onto the winner's pile,
+// the winner's lead, then the winner's meld turn.
+#include "engine/Trick.h"
+
+#include "engine/Layout.h"
+#include "engine/Melds.h"
+#include "engine/Pacing.h"
+#include "engine/ScoreBoard.h"
+
+void ResolveTrick(Game& g)
+{
+    if (TrickWinner(g) == SidePlayer) {
+        g.LastTrickP = TrickPoints(g);
+        AddTrickScore(g, SidePlayer);
+        g.Turn = SidePlayer;
+        CollectTrick(g, SidePlayer);
+        // The meld turn ends when a meld is made or the user cancels; the panels are closed by
+        // whoever ends it.
+        g.PlayerToMeld = true;
+        g.Table.FramDeclare.Visible = true;
+        g.Table.BringToFront(g.Table.FramDeclare);
+        g.Table.StatusBar[2].Text = g.PlayerName + " click Meld to make or Cancel to receive card.";
+        WaitWhile(g, g.PlayerToMeld, true);
+        return;
+    }
+    g.Turn = SideComputer;
+    g.LastTrickC = TrickPoints(g);
+    AddTrickScore(g, SideComputer);
+    CollectTrick(g, SideComputer);
+    // After the twelfth trick the computer melds only once it has taken its last card.
+    if (g.TricksPlayed != TricksInRound1) {
+        Pause(g);
+        ComputerMeld(g);
+    }
+}
