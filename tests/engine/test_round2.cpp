@@ -183,12 +183,12 @@ private slots:
 
     void userTricksScoreAndTheNextLeadIsTakenEarly()
     {
-        // The user wins trick 13 with 21 points and clicks the next lead during the pause that
-        // follows: that click ends trick 14's wait, which then never waits for the user.
+        // The user wins trick 23 with 21 points and clicks the next lead during the pause that
+        // follows: that click ends trick 24's wait, which then never waits for the user.
         TestTable t;
         Game& g = t.g;
         HandSetup s = LastTrick();
-        s.tricksDone = 12;
+        s.tricksDone = 22;
         s.user = {25, 1};      // Ace of Hearts, Ace of Diamonds
         s.computer = {27, 11};  // Ten of Hearts, Nine of Diamonds
         SetUpHand(t, s);
@@ -209,7 +209,7 @@ private slots:
         user.Run(&PlayRound2);
         QCOMPARE(scorePanel, std::string("Ann 's trick score is 21"));
         QVERIFY(clickedEarly);
-        QCOMPARE(user.cardWaits, std::vector<std::string>{"Tricks 13"});
+        QCOMPARE(user.cardWaits, std::vector<std::string>{"Tricks 23"});
         QCOMPARE(int(g.TotTricksP), 21 + 11);
         QCOMPARE(g.Table.LblLastTrickP.Caption, std::string("11"));
         QCOMPARE(int(g.TricksPlayed), 24);
@@ -231,10 +231,9 @@ private slots:
         user.choose = [](Game& game) { return ScriptedUser::FirstCard(game); };
         int ignoredClicks = 0;
         t.plat.OnProcessEvents = [&] {
-            if (g.TricksPlayed == 23 && g.Turn == SideComputer && !g.PlayerToPlay &&
-                g.Cards[12].Location == LocPlayerHand && g.Cards[35].Location == LocPlayed) {
-                PicCard_Click(g, 12);
-                ignoredClicks += g.Cards[12].Location == LocPlayerHand ? 1 : 0;
+            if (g.Turn == SideComputer && !g.PlayerToPlay && g.Cards[35].Location == LocPlayerHand) {
+                PicCard_Click(g, 35);
+                ignoredClicks += g.Cards[35].Location == LocPlayerHand ? 1 : 0;
             }
         };
         user.Run(&PlayRound2);
