@@ -104,6 +104,7 @@ private slots:
         RunDeal(t, run);
 
         const int dealer = dealerBefore == 1 ? 2 : 1;
+        QVERIFY(t.plat.Dialogs.empty());  // no game was running: no question
         QCOMPARE(g.Dealer, dealer);
         QCOMPARE(int(run.end - run.start), DealPauses(speed, nine));
         QCOMPARE(CountAt(g, LocPlayerHand), 12);
@@ -326,6 +327,7 @@ private slots:
         // Each deal swaps the dealer, the abandoned one too.
         QCOMPARE(g.Dealer, restarted ? SidePlayer : SideComputer);
         QCOMPARE(g.WaitDepth, 0);
+        QCOMPARE(g.GamesWon[SidePlayer] + g.GamesWon[SideComputer], 0);
     }
 };
 

@@ -2,6 +2,7 @@
 // game's invariants checked after every step.
 #include <QtTest>
 
+#include "engine/Handlers.h"
 #include "tests/support/SelfPlay.h"
 
 namespace {
@@ -70,6 +71,26 @@ private slots:
         // The stack is as deep at the start of the last hand as at the first.
         const auto& frames = play.HandEntryFrames();
         QCOMPARE(int(frames.size()), s.Hands);
+        QVERIFY(std::all_of(frames.begin(), frames.end(), [&](uintptr_t f) { return f == frames.front(); }));
+    }
+
+    void newGameAtRandomMoments()
+    {
+        // New Game chosen at any moment, answered either way: abandoned hands never resume and
+        // the stack stays flat.
+        SelfPlayOptions o;
+        o.Seed = 11;
+        o.Games = 40;
+        o.Inject = [](SelfPlay& p) {
+            if (p.Chance(0.002))
+                p.Plat().Post([&p] { MnuNew_Click(p.G()); });
+        };
+        SelfPlay play(o);
+        play.Run();
+        QVERIFY2(play.Violations().empty(), qPrintable(Report(play)));
+        QCOMPARE(play.Stats().Games, 40);
+        QVERIFY(play.Stats().GamesLeft > 0);
+        const auto& frames = play.HandEntryFrames();
         QVERIFY(std::all_of(frames.begin(), frames.end(), [&](uintptr_t f) { return f == frames.front(); }));
     }
 

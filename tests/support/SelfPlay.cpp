@@ -364,6 +364,11 @@ int16_t SelfPlay::AnswerDialog(const MessageDialogRequest& request)
         ++(choice == 0 ? stats_.StockCardChoices : stats_.UpCardChoices);
         return static_cast<int16_t>(choice);
     }
+    if (title == "Leave this game?") {
+        const bool leave = Chance(options_.LeaveGame);
+        stats_.GamesLeft += leave ? 1 : 0;
+        return leave ? AnswerButton2 : AnswerButton1;
+    }
     if (title == "Round Two")
         CheckSecondPhaseStart();
     if (title == "Both over target")

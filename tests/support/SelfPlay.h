@@ -23,6 +23,7 @@ struct SelfPlayOptions {
     double Knock = 0.7;         // when the knock label is shown: the chance of knocking
     double RefusedClick = 0.1;  // at each of the user's cards: the chance of a click that is no move
     int LastCardChoice = -1;    // at the end of the stock: 0 "Stock Card", 1 "Up Card", -1 at random
+    double LeaveGame = 0.5;     // asked "Leave this game?" (after an injected New Game): the chance of yes
     // Called at every round of event processing: post events here to inject them at random moments.
     std::function<void(SelfPlay&)> Inject;
     size_t MaxViolations = 20;  // stop recording after this many
@@ -39,6 +40,7 @@ struct SelfPlayStats {
     int NinesTurnedUp = 0;
     int TargetRises = 0;
     int RefusedClicks = 0;
+    int GamesLeft = 0;  // games abandoned by New Game
 };
 
 class SelfPlay {
