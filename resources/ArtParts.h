@@ -39,8 +39,6 @@ void DrawCardBlank(QPainter& p, const QRectF& rect, qreal radius);
 // The court cards' centre: a framed panel in the rank's colours with its headdress, a large letter
 // and the suit symbol. Jack, Queen and King differ in colour and headdress as well as letter.
 void DrawCourtPanel(QPainter& p, const CardFace& face, const QRectF& panel, bool withSuit);
-// Only the headdress of a rank (crown, tiara or plumed cap), fitting the box.
-void DrawHeaddress(QPainter& p, Rank rank, const QRectF& box);
 // The ground colour and the frame colour of a rank's panel.
 QColor CourtGround(Rank rank);
 QColor CourtFrame(Rank rank);

@@ -99,11 +99,7 @@ void PlumedCap(QPainter& p, const QRectF& b, const CourtStyle& s, qreal line)
     p.drawRect(QRectF(At(b, 0.02, 0.76), At(b, 0.98, 1.0)));
 }
 
-}  // namespace
-
-QColor CourtGround(Rank rank) { return StyleOf(rank).ground; }
-QColor CourtFrame(Rank rank) { return StyleOf(rank).frame; }
-
+// The rank's headdress (crown, tiara or plumed cap), fitting the box.
 void DrawHeaddress(QPainter& p, Rank rank, const QRectF& box)
 {
     const CourtStyle& s = StyleOf(rank);
@@ -116,6 +112,11 @@ void DrawHeaddress(QPainter& p, Rank rank, const QRectF& box)
     }
     p.restore();
 }
+
+}  // namespace
+
+QColor CourtGround(Rank rank) { return StyleOf(rank).ground; }
+QColor CourtFrame(Rank rank) { return StyleOf(rank).frame; }
 
 void DrawCourtPanel(QPainter& p, const CardFace& face, const QRectF& panel, bool withSuit)
 {

@@ -10,7 +10,8 @@ namespace {
 inline constexpr QSizeF BackSize{72, 98};
 inline constexpr QRectF IconBox{0, 0, 32, 32};
 
-// A tiny court card for the icons: a white card, the rank's coloured panel and its letter.
+// A tiny court card for the icons: a white card, the rank's coloured panel and its letter; at
+// this size a headdress would only blur the letter.
 void MiniCourtCard(QPainter& p, QPointF centre, qreal angle, QSizeF size, int suit, Rank rank)
 {
     p.save();
@@ -18,13 +19,12 @@ void MiniCourtCard(QPainter& p, QPointF centre, qreal angle, QSizeF size, int su
     p.rotate(angle);
     const QRectF card(-size.width() / 2, -size.height() / 2, size.width(), size.height());
     DrawCardBlank(p, card, size.width() * 0.15);
-    const QRectF panel = card.adjusted(2, 2, -2, -2);
-    p.setPen(QPen(CourtFrame(rank), 0.8));
+    const QRectF panel = card.adjusted(1.8, 1.8, -1.8, -1.8);
+    p.setPen(QPen(CourtFrame(rank), 0.9));
     p.setBrush(CourtGround(rank));
     p.drawRect(panel);
-    DrawHeaddress(p, rank, QRectF(panel.left() + 1.5, panel.top() + 1, panel.width() - 3, panel.height() * 0.25));
-    DrawCentredText(p, QString::fromLatin1(RankIndex(rank)), ArtFont("Liberation Serif", panel.height() * 0.5),
-                    QPointF(0, panel.top() + panel.height() * 0.64), panel.width() * 0.9, SuitInk(suit));
+    DrawCentredText(p, QString::fromLatin1(RankIndex(rank)), ArtFont("Liberation Serif", panel.height() * 0.72),
+                    panel.center(), panel.width() * 0.9, SuitInk(suit));
     p.restore();
 }
 
@@ -112,8 +112,8 @@ void PaintDialogIcon(QPainter& p, int icon)
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 84, 42));
         p.drawRoundedRect(IconBox, 4, 4);
-        MiniCourtCard(p, {11.5, 16.5}, -14, {14, 20}, SuitSpades, Rank::King);
-        MiniCourtCard(p, {20.5, 15.5}, 12, {14, 20}, SuitHearts, Rank::Queen);
+        MiniCourtCard(p, {11, 16.5}, -12, {15, 21}, SuitSpades, Rank::King);
+        MiniCourtCard(p, {21, 15.5}, 10, {15, 21}, SuitHearts, Rank::Queen);
         break;
     case 2:
         Disc(p, QColor(24, 150, 64), QColor(10, 95, 38));
@@ -135,7 +135,7 @@ void PaintWindowIcon(QPainter& p, qreal size)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 128, 128));
     p.drawRoundedRect(QRectF(0, 0, 64, 64), 10, 10);
-    PipCard(p, {24, 33}, -14, {28, 40}, SuitHearts);
-    PipCard(p, {40, 31}, 12, {28, 40}, SuitSpades);
+    PipCard(p, {21, 33}, -16, {27, 38}, SuitHearts);
+    PipCard(p, {43, 31}, 12, {27, 38}, SuitSpades);
     p.restore();
 }

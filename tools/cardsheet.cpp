@@ -18,7 +18,7 @@ QImage Sheet(qreal dpr)
 {
     const int width = 12 * (CardPictureSize.width() + Gap) + Gap;
     const int height = 4 * (CardPictureSize.height() + Gap) + 3 * (CardPictureSize.height() + Gap) +
-                       2 * (HelpCardSize.height() + Gap) + 80 + Gap;
+                       2 * (HelpCardSize.height() + Gap) + 120 + Gap;
     QImage sheet(qRound(width * dpr), qRound(height * dpr), QImage::Format_ARGB32_Premultiplied);
     sheet.setDevicePixelRatio(dpr);
     sheet.fill(QColor(0, 64, 64));
@@ -41,8 +41,8 @@ QImage Sheet(qreal dpr)
     for (int n = 0; n < 12; ++n)
         p.drawPixmap(Gap + n * 17, y, TablePicture(49, dpr));
     for (int n = 0; n < 10; ++n)
-        p.drawPixmap(Gap + 400 + n * 3, y + n * 4 - 36, TablePicture(49, dpr));
-    y += CardPictureSize.height() + Gap;
+        p.drawPixmap(Gap + 400 + n * 3, y + n * 4, TablePicture(49, dpr));
+    y += CardPictureSize.height() + Gap + 40;
     for (int k = 1; k <= 24; ++k)
         p.drawPixmap(Gap + (k - 1) * (HelpCardSize.width() / 2 + 8), y, HelpCardPicture(k * 2 - 1, dpr));
     y += HelpCardSize.height() + Gap;
