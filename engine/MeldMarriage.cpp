@@ -8,11 +8,20 @@ namespace {
 constexpr int16_t TrumpMarriagePoints = 40;
 constexpr int16_t PlainMarriagePoints = 20;
 
-int16_t FreeForMarriage(const Game& g, int32_t Who, int32_t value, int32_t suit)
+// The first King or Queen of the suit not yet in a marriage; for the user a notice names the
+// one missing.
+int16_t FreeForMarriage(Game& g, int32_t Who, int32_t value, int32_t suit)
 {
-    return FirstInHand(g, Who, [&](const CardInfo& c) {
+    const int16_t card = FirstInHand(g, Who, [&](const CardInfo& c) {
         return c.Value == value && c.Suit == suit && !c.InMarriage && !c.MarriageUsed;
     });
+    if (card == 0 && Who == SidePlayer) {
+        const std::string face = value == ValueKing ? "King" : "Queen";
+        MeldNotice(g, "No " + face + ".", NoticeOhDear,
+                   " sorry, you do not appear to have a " + face +
+                       " of that suit. Please try again or click Cancel to receive a card");
+    }
+    return card;
 }
 
 }  // namespace
@@ -24,19 +33,11 @@ void MeldMarriage(Game& g, int32_t Who, int32_t WhichSuit)
         return;
     const bool player = Who == SidePlayer;
     const int16_t king = FreeForMarriage(g, Who, ValueKing, WhichSuit);
-    if (king == 0) {
-        if (player)
-            MeldNotice(g, "No King.", NoticeOhDear,
-                       " sorry, you do not appear to have a King of that suit. Please try again or click Cancel to receive a card");
+    if (king == 0)
         return;
-    }
     const int16_t queen = FreeForMarriage(g, Who, ValueQueen, WhichSuit);
-    if (queen == 0) {
-        if (player)
-            MeldNotice(g, "No Queen.", NoticeOhDear,
-                       " sorry, you do not appear to have a Queen of that suit. Please try again or click Cancel to receive a card");
+    if (queen == 0)
         return;
-    }
 
     g.MeldMade = true;
     for (int16_t card : {queen, king}) {
