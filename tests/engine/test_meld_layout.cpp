@@ -266,27 +266,6 @@ private slots:
         QCOMPARE(t.g.PauseLength, t.g.Speed);
     }
 
-    void rowWaitsPerCardAtTheCurrentPace_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("run") << "run";
-        QTest::newRow("marriage") << "marriage";
-    }
-    void rowWaitsPerCardAtTheCurrentPace()
-    {
-        QFETCH(QString, kind);
-        TestTable t;
-        const RowKind k = KindNamed(kind);
-        for (int i : {29, 31}) {
-            t.g.Cards[i].Location = LocPlayerHand;
-            t.g.Cards[i].*k.Flag = true;
-        }
-        t.g.PauseLength = 40;
-        PaceLog log(t);
-        k.Proc(t.g, SidePlayer);
-        QCOMPARE(log.Lengths(), (std::vector<int>{40, 40, 300}));
-    }
-
     void cardOfTwoKindsLiesInTheRowLaidOutLast()
     {
         TestTable t;

@@ -151,25 +151,6 @@ private slots:
         QCOMPARE(t.g.Table.PicCard[19].Left, 2500);
     }
 
-    void marriageButtonsOutsideTheSuits_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("0") << 0;
-        QTest::newRow("5") << 5;
-    }
-    void marriageButtonsOutsideTheSuits()
-    {
-        QFETCH(int, index);
-        TestTable t;
-        OpenMeldTurn(t, SuitHearts);
-        t.Put(LocPlayerHand, {5, 7});
-        CmdMakeMarriage_Click(t.g, 4);
-        CmdMarriage_Click(t.g, static_cast<int16_t>(index));
-        QVERIFY(t.g.Table.FramMarriage.Visible);
-        QVERIFY(t.plat.Dialogs.empty());
-        QVERIFY(!t.g.Cards[5].InMarriage);
-    }
-
     void cancel_data()
     {
         QTest::addColumn<bool>("panelOpen");
@@ -264,17 +245,6 @@ private slots:
             QCOMPARE(t.g.Table.PicCard[second].Left, 3000);
             QCOMPARE(t.g.Table.PicCard[11].Left, 2500);
         }
-    }
-
-    void sortTwiceComesBack()
-    {
-        TestTable t;
-        t.Put(LocPlayerHand, {1, 3, 9, 11, 19, 17, 18, 27, 31, 37, 45, 47});
-        t.g.Table.CmdSort.Caption = "Sort Suits";
-        CmdSort_Click(t.g);
-        CmdSort_Click(t.g);
-        QCOMPARE(t.g.Table.CmdSort.Caption, std::string("Sort Suits"));
-        QCOMPARE(t.g.Table.PicCard[47].Left, 3000);
     }
 
     void knockInTheSecondPhaseOnlyTellsWhy()

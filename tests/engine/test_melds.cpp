@@ -301,27 +301,6 @@ private slots:
         QCOMPARE(t.Now(), uint64_t(0));
     }
 
-    void computerFailsSilently_data()
-    {
-        QTest::addColumn<QString>("meld");
-        for (const char* m : {"run", "kings", "aces", "marriage1", "pinochle", "dix"})
-            QTest::newRow(m) << QString(m);
-    }
-    void computerFailsSilently()
-    {
-        QFETCH(QString, meld);
-        TestTable t;
-        OpenMeldTurn(t, SuitHearts);
-        t.Put(LocComputerHand, {2, 4, 6});
-        t.g.Table.LbllLastMeldC.Caption = "20";
-        const auto before = t.g.Cards;
-        Attempt(t.g, meld, SideComputer);
-        QVERIFY(!t.g.MeldMade);
-        QVERIFY(t.plat.Dialogs.empty());
-        QVERIFY(SameCards(t.g, before));
-        QCOMPARE(t.g.Table.LbllLastMeldC.Caption, std::string("20"));
-    }
-
     void secondFourOfAKindNeedsTheOtherCopies_data()
     {
         QTest::addColumn<QList<int>>("hand");
