@@ -162,8 +162,6 @@ private slots:
         QTest::newRow("player cancel") << "MnuYours" << true << "<cancel>" << "" << qp
                                        << "Please enter player's name." << "Player's Name";
         QTest::newRow("player no") << "MnuYours" << false << "" << "Ann" << qp << "" << "";
-        QTest::newRow("player with comma") << "MnuYours" << true << "Lee, Jr" << "Lee, Jr" << qp
-                                           << "Please enter player's name." << "Player's Name";
         QTest::newRow("player with quotes") << "MnuYours" << true << "The \"Ace\"" << "The 'Ace'"
                                             << qp << "Please enter player's name." << "Player's Name";
         QTest::newRow("player with line break") << "MnuYours" << true << "A\r\nB" << "A  B" << qp
