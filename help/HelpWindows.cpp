@@ -22,6 +22,8 @@ QWidget* CreatePage(int page)
 
 void Present(QWidget* w)
 {
+    // A page the user minimised comes back up when it is asked for again.
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();
     w->activateWindow();
