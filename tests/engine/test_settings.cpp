@@ -91,6 +91,8 @@ private slots:
         QTest::newRow("a valid line and then megabytes")
             << QByteArray("4,9,25,\"Ann\",\"Bo\",750\r\n") + QByteArray(3 << 20, 'z') << QList<int>{4, 9, 25}
             << "Ann" << "Bo";
+        QTest::newRow("a line after 64 KiB of blanks is never reached")
+            << QByteArray(64 * 1024, ' ') + "4,9,25,\"Ann\",\"Bo\",750\r\n" << QList<int>{0, 0, 100} << "Player" << "";
         QTest::newRow("a name never closed, megabytes long")
             << QByteArray("4,9,25,\"") + QByteArray(3 << 20, 'z') + "\",\"Bo\",750" << QList<int>{4, 9, 25}
             << "Player" << "";
