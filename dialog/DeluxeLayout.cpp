@@ -5,7 +5,6 @@
 namespace {
 
 constexpr double DialogWidth = 4500;
-constexpr double ExtraHeight = 1140;  // title strip, margins and the button row
 constexpr double TitleLeft = 45, TitleTop = 60, TitleHeight = 300, TitleInset = 90;
 constexpr double PromptLeft = 90, PromptTop = 450;
 constexpr double IconLeft = 3900, IconSize = 510;
@@ -18,7 +17,7 @@ DeluxeLayout LayOutDeluxe(double promptHeight, bool hasButton2, bool hasButton3)
 {
     DeluxeLayout l;
     l.Width = DialogWidth;
-    l.Height = promptHeight + ExtraHeight;
+    l.Height = promptHeight + DeluxeExtraHeight;
     const double w = l.Width, h = l.Height;
 
     l.TitleLeft = TitleLeft;

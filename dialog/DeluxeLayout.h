@@ -17,6 +17,8 @@ struct DeluxeLayout {
 
 // The prompt's fixed width; it wraps its text at it and takes the height that needs.
 inline constexpr double DeluxePromptWidth = 3375;
+// The dialog's height beyond the prompt's: title strip, margins and the button row.
+inline constexpr double DeluxeExtraHeight = 1140;
 
 DeluxeLayout LayOutDeluxe(double promptHeight, bool hasButton2, bool hasButton3);
 

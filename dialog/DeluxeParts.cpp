@@ -114,11 +114,13 @@ void DeluxeTitle::paintEvent(QPaintEvent*)
 
 DeluxePrompt::DeluxePrompt(QWidget* parent) : DeluxeText(parent, DeluxeFont(PromptPixels)) {}
 
-int DeluxePrompt::HeightForText(int width) const
+int DeluxePrompt::HeightForText(int width, int maxHeight) const
 {
     QTextLayout layout(WithLineBreaks(text_));
     LayOutLines(layout, font(), width);
-    return std::max(1, layout.lineCount()) * DeluxeLineHeight(font());
+    const int lineHeight = DeluxeLineHeight(font());
+    const int lines = std::min(layout.lineCount(), maxHeight / lineHeight);
+    return std::max(1, lines) * lineHeight;
 }
 
 void DeluxePrompt::paintEvent(QPaintEvent*)

@@ -50,8 +50,9 @@ class DeluxePrompt : public DeluxeText {
     Q_OBJECT
 public:
     explicit DeluxePrompt(QWidget* parent);
-    // The height, in pixels, the text needs at the given width.
-    int HeightForText(int width) const;
+    // The height, in pixels, the text needs at the given width, in whole lines; at most
+    // maxHeight, but never less than one line.
+    int HeightForText(int width, int maxHeight) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <limits>
 
 #include "dialog/DeluxeDialog.h"
 
@@ -43,16 +44,18 @@ void MFormDeluxe::LayOut(const MessageDialogRequest& r)
     for (DeluxeButton* b : buttons_)
         b->SetRaised();  // also undoes the last answer's pressed look
 
-    prompt_->SetText(QString::fromStdString(r.Prompt));
-    const int promptWidth = TwipsToPixels(DeluxePromptWidth);
-    const double promptHeight = prompt_->HeightForText(promptWidth) * TwipsPerPixel;
-    layout_ = LayOutDeluxe(promptHeight, !r.Button2.empty(), !r.Button3.empty());
-    const DeluxeLayout& l = layout_;
-
     QScreen* screen = QGuiApplication::primaryScreen();
     if (QWidget* front = QApplication::activeWindow(); front && front != this)
         screen = front->screen();
     const QRect sg = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+
+    prompt_->SetText(QString::fromStdString(r.Prompt));
+    // A prompt taller than the screen would push the buttons out of reach, and the dialog
+    // answers nothing else: it shows the lines that fit.
+    const int room = sg.isEmpty() ? std::numeric_limits<int>::max() : sg.height() - TwipsToPixels(DeluxeExtraHeight);
+    const double promptHeight = prompt_->HeightForText(TwipsToPixels(DeluxePromptWidth), room) * TwipsPerPixel;
+    layout_ = LayOutDeluxe(promptHeight, !r.Button2.empty(), !r.Button3.empty());
+    const DeluxeLayout& l = layout_;
     const double left = (sg.width() * TwipsPerPixel - l.Width) / 2;
     const double top = (sg.height() * TwipsPerPixel - l.Height) / 2;
     setFixedSize(TwipsToPixels(l.Width), TwipsToPixels(l.Height));

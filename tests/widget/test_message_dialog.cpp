@@ -186,6 +186,21 @@ private slots:
         QCOMPARE(d.pos(), QPoint(TwipsToPixels((screen.width() - 300) * 7.5), TwipsToPixels((screen.height() - h) * 7.5)));
     }
 
+    void promptTallerThanTheScreenKeepsTheButtonsOnIt()
+    {
+        // A name of thousands of letters: the prompt shows what fits, the buttons stay reachable.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const std::string prompt = std::string(20000, 'N') + " you won the last trick";
+        const int16_t answer = AskWhile(Request(2, prompt), [&](MFormDeluxe& d) {
+            QVERIFY(d.height() <= screen.height());
+            QVERIFY(d.height() > screen.height() - 19);
+            QCOMPARE(d.height() - d.Pic1(1)->y(), 26);
+            QVERIFY(screen.contains(d.Pic1(1)->mapToGlobal(d.Pic1(1)->rect().bottomRight())));
+            ClickCaption(d, 1);
+        });
+        QCOMPARE(answer, int16_t(1));
+    }
+
     void answers_data()
     {
         QTest::addColumn<int>("buttons");
