@@ -1,6 +1,5 @@
 #include "table/StatusPanels.h"
 
-#include <QHBoxLayout>
 #include <QPainter>
 
 #include "resources/CardArt.h"
@@ -24,11 +23,10 @@ constexpr int PanelPictureSize = 16;
 
 }  // namespace
 
-StatusPanel::StatusPanel(QWidget* parent, int number, int width, const QString& toolTip)
+StatusPanel::StatusPanel(QWidget* parent, int number, const QString& toolTip)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("StatusBar1.Panel(%1)").arg(number));
-    setFixedWidth(width);
     setToolTip(toolTip);
     setFont(StatusFont());
 }
@@ -81,15 +79,14 @@ StatusBar1::StatusBar1(QWidget* parent) : QWidget(parent)
 {
     setObjectName("StatusBar1");
     setFixedHeight(StatusBarHeightPx);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
+    // Placed by hand, not by a layout, so the bar sets no minimum width on the window.
+    int left = 0;
     for (int i = 1; i <= 4; ++i) {
         const PanelDesign& d = Panels[i - 1];
-        panels_[i] = new StatusPanel(this, i, Px(d.WidthTwips), QString::fromUtf8(d.ToolTip));
-        row->addWidget(panels_[i]);
+        panels_[i] = new StatusPanel(this, i, QString::fromUtf8(d.ToolTip));
+        panels_[i]->setGeometry(left, 0, Px(d.WidthTwips), StatusBarHeightPx);
+        left += Px(d.WidthTwips);
     }
-    row->addStretch(1);
 }
 
 void StatusBar1::paintEvent(QPaintEvent*)

@@ -9,7 +9,7 @@
 class StatusPanel : public QWidget {
     Q_OBJECT
 public:
-    StatusPanel(QWidget* parent, int number, int width, const QString& toolTip);
+    StatusPanel(QWidget* parent, int number, const QString& toolTip);
 
     QString Text() const { return text_; }
     int16_t Picture() const { return picture_; }

@@ -152,6 +152,28 @@ private slots:
         QCOMPARE(bar->Panel(1)->Text(), QString("Trump"));
     }
 
+    void resizingMovesNothing_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("larger") << QSize(1200, 1000);
+        QTest::newRow("smaller than designed") << QSize(500, 400);
+    }
+    void resizingMovesNothing()
+    {
+        QFETCH(QSize, size);
+        Fixture f;
+        f.model().PicCard[1] = {ImageBack, 540, 120, true, 1};
+        f.w.show();
+        f.w.resize(size);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.w.size(), size);
+        QCOMPARE(f.w.PicCard(1)->pos(), QPoint(36, 8));
+        QCOMPARE(f.find("FrameTricks")->pos(), QPoint(696, 608));
+        auto* bar = f.find("StatusBar1");
+        QCOMPARE(bar->geometry().bottom(), f.w.centralWidget()->height() - 1);  // along the bottom edge
+        QCOMPARE(f.find("StatusBar1.Panel(2)")->geometry(), QRect(200, 0, 467, 24));
+    }
+
     void colours_data()
     {
         QTest::addColumn<QPoint>("at");  // on the table, in pixels
