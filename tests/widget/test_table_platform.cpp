@@ -259,14 +259,6 @@ private slots:
         QVERIFY(qAbs(sum / 20000 - 0.5) < 0.02);
         QVERIFY(differ);  // each run seeds from the clock
     }
-
-    void appPathIsTheProgramsFolder()
-    {
-        Setup s;
-        const QString path = QString::fromStdString(s.plat.AppPath());
-        QCOMPARE(path, QCoreApplication::applicationDirPath());
-        QVERIFY(!path.endsWith('/'));
-    }
 };
 
 QTEST_MAIN(TablePlatformTest)
