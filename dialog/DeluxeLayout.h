@@ -3,7 +3,7 @@
 // buttons in use. Kept free of widgets so that the figures can be checked exactly.
 #include <array>
 
-inline constexpr double TwipsPerPixel = 15;
+#include "resources/Measure.h"
 
 struct DeluxeLayout {
     double Width = 0, Height = 0;

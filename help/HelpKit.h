@@ -16,7 +16,7 @@ inline const QColor HelpPaleCyan{192, 255, 255};
 inline const QColor HelpPaleGreen{192, 255, 192};
 
 // Positions and sizes are given in twips, 15 to a logical pixel.
-inline constexpr int TwipsPerPixel = 15;
+#include "resources/Measure.h"
 int Twips(int twips);
 QRect TwipsRect(int left, int top, int width, int height);
 

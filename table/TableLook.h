@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <cmath>
 
-inline constexpr int TwipsPerPixel = 15;
+#include "resources/Measure.h"
 
 // Twips to logical pixels, to the nearest pixel.
 inline int Px(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
