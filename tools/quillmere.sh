@@ -38,6 +38,9 @@ test)
     install_missing "${packages[@]}" "${test_packages[@]}"
     build build
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+    # The same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+    build build-asan -DQUILLMERE_SANITIZE=ON
+    (cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
     ;;
 *)
     echo "usage: bash tools/quillmere.sh play|test" >&2

@@ -1,0 +1,43 @@
+// The knock label and the sort button.
+#include "engine/GameEnd.h"
+#include "engine/Handlers.h"
+#include "engine/Layout.h"
+#include "engine/MessageDialog.h"
+#include "engine/Pacing.h"
+
+namespace {
+
+constexpr int16_t KnockHoldExtra = 300;
+
+}  // namespace
+
+void CmdSort_Click(Game& g)
+{
+    // The caption names the order this click applies.
+    std::string& caption = g.Table.CmdSort.Caption;
+    if (caption == CaptionSortSuits) {
+        SortBySuits(g);
+        caption = CaptionSortSame;
+    } else if (caption == CaptionSortSame) {
+        SortBySame(g);
+        caption = CaptionSortSuits;
+    }
+}
+
+void LblKnock_Click(Game& g)
+{
+    if (g.InRound2) {
+        DeluxeMsgBox(g,
+                     g.PlayerName +
+                         " Sorry, you must knock during Round 1. Merriel might catch you up on Trick Scores",
+                     "Oh Right", "", "", IconInfo, "Can't Knock Now");
+        return;
+    }
+    PlaySoundFile(g, "knock.wav");
+    g.PauseLength = static_cast<int16_t>(g.Speed + KnockHoldExtra);
+    Pause(g);
+    Pause(g);
+    g.PlayerKnocked = true;
+    g.PauseLength = g.Speed;
+    CheckForWinner(g);
+}

@@ -1,0 +1,35 @@
+#include "engine/MeldCommon.h"
+
+#include "engine/Layout.h"
+#include "engine/MessageDialog.h"
+#include "engine/ScoreBoard.h"
+
+void ScoreMeld(Game& g, int32_t Who, int16_t points)
+{
+    (Who == SidePlayer ? g.LastMeldP : g.LastMeldC) = points;
+    AddMeldScore(g, Who);
+}
+
+void ShowMeldStatus(Game& g, int32_t Who, const std::string& text)
+{
+    g.Table.StatusBar[2].Text = (Who == SidePlayer ? g.PlayerName : g.BotName) + text;
+}
+
+void MeldNotice(Game& g, const std::string& title, const std::string& button, const std::string& text)
+{
+    DeluxeMsgBox(g, g.PlayerName + text, button, "", "", IconCards, title);
+}
+
+void EndPlayerMeldTurn(Game& g)
+{
+    g.Table.FramDeclare.Visible = false;
+    g.PlayerToMeld = false;
+}
+
+void ReLayHand(Game& g, int32_t Who)
+{
+    if (Who == SidePlayer)
+        ResortHand(g);
+    else
+        LayOutComputerHand(g);
+}

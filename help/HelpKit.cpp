@@ -1,0 +1,100 @@
+#include "help/HelpKit.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include "engine/Cards.h"
+#include "resources/CardArt.h"
+
+int Twips(int twips) { return qRound(double(twips) / TwipsPerPixel); }
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+QFont HelpSerif(double points, bool bold)
+{
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(qRound(points * 4.0 / 3.0));
+    f.setBold(bold);
+    return f;
+}
+
+void PaintNavy(QWidget* w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, HelpNavy);
+    pal.setColor(QPalette::WindowText, HelpPaleCyan);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips,
+                        const QColor& face, const char* toolTip)
+{
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QPalette pal = b->palette();
+    pal.setColor(QPalette::Button, face);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    b->setPalette(pal);
+    if (toolTip)
+        b->setToolTip(QString::fromUtf8(toolTip));
+    return b;
+}
+
+int HelpCardIndex(int32_t suit, int32_t value)
+{
+    // Within a suit the pack holds two of each face, from the Ace down to the Nine.
+    int face = 0;
+    switch (value) {
+    case ValueAce: face = 0; break;
+    case ValueTen: face = 1; break;
+    case ValueKing: face = 2; break;
+    case ValueQueen: face = 3; break;
+    case ValueJack: face = 4; break;
+    default: face = 5; break;
+    }
+    return (suit - SuitDiamonds) * 12 + face * 2 + 1;
+}
+
+HelpCard::HelpCard(QWidget* parent, int cardIndex, int left, int top)
+    : QWidget(parent), cardIndex_(cardIndex)
+{
+    constexpr int CardTwips = 825;
+    setGeometry(TwipsRect(left, top, CardTwips, CardTwips));
+}
+
+void HelpCard::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPixmap face = HelpCardPicture(cardIndex_, devicePixelRatioF());
+    p.drawPixmap(rect(), face);
+}
+
+PagePrinter::PagePrinter(QPainter& painter, const QFont& font, const QColor& colour)
+    : painter_(painter)
+{
+    painter_.setFont(font);
+    painter_.setPen(colour);
+    const QFontMetrics fm(font);
+    lineHeight_ = fm.height();
+    ascent_ = fm.ascent();
+}
+
+void PagePrinter::Print(const char* line)
+{
+    if (*line)
+        painter_.drawText(0, y_ + ascent_, QString::fromUtf8(line));
+    y_ += lineHeight_;
+    ++lines_;
+}
+
+void PagePrinter::PrintAll(std::span<const char* const> lines)
+{
+    for (const char* line : lines)
+        Print(line);
+}

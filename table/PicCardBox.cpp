@@ -1,0 +1,52 @@
+#include "table/PicCardBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "engine/TableModel.h"
+#include "resources/CardArt.h"
+#include "table/TableLook.h"
+
+PicCardBox::PicCardBox(QWidget* parent, int16_t index) : QWidget(parent), index_(index)
+{
+    setObjectName(QStringLiteral("PicCard(%1)").arg(index));
+    resize(Px(CardBoxWidth), Px(CardBoxHeight));
+    hide();
+}
+
+void PicCardBox::SetPicture(int16_t image)
+{
+    if (image == picture_)
+        return;
+    picture_ = image;
+    pixmapRatio_ = 0;
+    update();
+}
+
+void PicCardBox::paintEvent(QPaintEvent*)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != pixmapRatio_) {
+        pixmap_ = TablePicture(picture_, ratio);
+        pixmapRatio_ = ratio;
+    }
+    if (pixmap_.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, pixmap_);
+}
+
+void PicCardBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        pressed_ = event->button();
+}
+
+void PicCardBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ != Qt::NoButton && event->button() == pressed_
+                       && rect().contains(event->position().toPoint());
+    pressed_ = Qt::NoButton;
+    if (click)
+        emit Clicked(index_);
+}
