@@ -1,5 +1,6 @@
 #include "tests/support/SelfPlay.h"
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <unistd.h>
@@ -18,7 +19,7 @@ SelfPlay* active = nullptr;
 constexpr int HandPoints = 240 + LastTrickBonus;
 constexpr int NinePoints = 10;
 constexpr int MaxExtraActions = 3;
-constexpr int MaxMeldTries = 4;
+constexpr int MeldOptionCount = 12;  // eight buttons and four marriage suits
 
 bool LegalLocation(int32_t loc)
 {
@@ -142,7 +143,8 @@ void SelfPlay::StartHand()
     ++stats_.Hands;
     upValueKnown_ = nineUp_ = handEndChecked_ = secondPhaseChecked_ = false;
     followCheckedTrick_ = 0;
-    extraActions_ = meldTries_ = 0;
+    extraActions_ = 0;
+    EndMeldTurn();
 }
 
 void SelfPlay::CheckInvariants()
@@ -182,7 +184,7 @@ void SelfPlay::CheckInvariants()
 void SelfPlay::CheckFollowRules()
 {
     const Game& g = *game_;
-    if (!g.InRound2 || g.TricksPlayed <= followCheckedTrick_)
+    if (!g.InRound2 || g.TricksPlayed <= TricksInRound1 || g.TricksPlayed <= followCheckedTrick_)
         return;
     // Both sides have played to this trick once each hand holds one card fewer than the other
     // trick count says; the follower's hand then is what it held when it chose, less its card.
@@ -271,43 +273,103 @@ bool SelfPlay::MeldTurn()
 {
     Game& g = *game_;
     const auto& t = g.Table;
+    if (!meldTurnOpen_) {
+        // A new meld turn: either every declaration in a random order until one is made, or
+        // none at all.
+        meldTurnOpen_ = true;
+        meldOptions_.clear();
+        if (Chance(options_.MeldAttempt)) {
+            for (int k = 0; k < MeldOptionCount; ++k)
+                meldOptions_.push_back(k);
+            std::shuffle(meldOptions_.begin(), meldOptions_.end(), rng_);
+        }
+    }
     if (t.FramMarriage.Visible) {
-        const int16_t suit = static_cast<int16_t>(SuitDiamonds + Pick(4));
-        plat_.Post([&g, suit] { CmdMarriage_Click(g, suit); });
-        ++meldTries_;
+        const int16_t suit = static_cast<int16_t>(marriageSuit_ != 0 ? marriageSuit_ : SuitDiamonds + Pick(4));
+        marriageSuit_ = 0;
+        plat_.Post([this, &g, suit] {
+            CmdMarriage_Click(g, suit);
+            stats_.MeldsMade += g.PlayerToMeld ? 0 : 1;
+        });
         return true;
     }
     if (!t.FramDeclare.Visible) {
         Violation("a meld turn with no panel to answer it");
         return false;
     }
-    if (meldTries_ < MaxMeldTries && Chance(options_.MeldAttempt)) {
-        ++meldTries_;
-        ++stats_.MeldAttempts;
-        std::function<void()> click;
-        switch (Pick(9)) {
-        case 0: click = [&g] { CmdDBezique_Click(g); }; break;
-        case 1: click = [&g] { CmdBezique_Click(g); }; break;
-        case 2: click = [&g] { CmdSequence_Click(g); }; break;
-        case 3: click = [&g] { cmdDec7Trumps_Click(g); }; break;
-        case 4: click = [&g] { CmdMakeMarriage_Click(g, 4); }; break;
-        default: {
-            const int16_t index = static_cast<int16_t>(Pick(4));
-            click = [&g, index] { CmdFours_Click(g, index); };
-        }
-        }
-        plat_.Post(std::move(click));
+    if (meldOptions_.empty()) {
+        EndMeldTurn();
+        plat_.Post([&g] { CmdCancel_Click(g); });
         return true;
     }
-    meldTries_ = 0;
-    plat_.Post([&g] { CmdCancel_Click(g); });
+    const int option = meldOptions_.back();
+    meldOptions_.pop_back();
+    ++stats_.MeldAttempts;
+    std::function<void()> click;
+    switch (option) {
+    case 0: click = [&g] { CmdDBezique_Click(g); }; break;
+    case 1: click = [&g] { CmdBezique_Click(g); }; break;
+    case 2: click = [&g] { CmdSequence_Click(g); }; break;
+    case 3: click = [&g] { cmdDec7Trumps_Click(g); }; break;
+    case 4: case 5: case 6: case 7: {
+        const int16_t index = static_cast<int16_t>(option - 4);
+        click = [&g, index] { CmdFours_Click(g, index); };
+        break;
+    }
+    default:  // a marriage: the suit panel first, then the suit
+        marriageSuit_ = option - 8 + SuitDiamonds;
+        click = [&g] { CmdMakeMarriage_Click(g, 4); };
+    }
+    plat_.Post([this, &g, click = std::move(click)] {
+        click();
+        stats_.MeldsMade += g.PlayerToMeld ? 0 : 1;
+    });
     return true;
+}
+
+void SelfPlay::EndMeldTurn()
+{
+    meldTurnOpen_ = false;
+    meldOptions_.clear();
+    marriageSuit_ = 0;
+}
+
+int16_t SelfPlay::GoodCard(const std::vector<int16_t>& legal) const
+{
+    // Answering: the cheapest card that wins the trick, else the cheapest card. Leading: the
+    // highest card.
+    const Game& g = *game_;
+    const bool answering = g.Turn != SidePlayer;
+    auto points = [&](int16_t c) { return CardPoints(g.Cards[c].Value); };
+    auto wins = [&](int16_t c) {
+        const CardInfo& mine = g.Cards[c];
+        if (mine.Suit == g.TrickSuit1)
+            return mine.Value > g.Cards[g.TrickCard1].Value;
+        return mine.Suit == g.TrumpSuit;
+    };
+    int16_t best = 0;
+    for (int16_t c : legal) {
+        if (best == 0) {
+            best = c;
+            continue;
+        }
+        if (!answering) {
+            if (g.Cards[c].Value > g.Cards[best].Value)
+                best = c;
+        } else if (wins(c) != wins(best)) {
+            if (wins(c))
+                best = c;
+        } else if (points(c) < points(best)) {
+            best = c;
+        }
+    }
+    return best;
 }
 
 bool SelfPlay::CardTurn()
 {
     Game& g = *game_;
-    meldTries_ = 0;
+    EndMeldTurn();
     CheckHandSizes();
     if (extraActions_ < MaxExtraActions && Chance(options_.SortClick)) {
         ++extraActions_;
@@ -342,7 +404,8 @@ bool SelfPlay::CardTurn()
         return true;
     }
     extraActions_ = 0;
-    const int16_t card = legal[static_cast<size_t>(Pick(static_cast<int>(legal.size())))];
+    const int16_t card = Chance(options_.GoodPlay) ? GoodCard(legal)
+                                                   : legal[static_cast<size_t>(Pick(static_cast<int>(legal.size())))];
     plat_.Post([this, &g, card] {
         PicCard_Click(g, card);
         if (g.Cards[card].Location != LocPlayed)
@@ -355,11 +418,15 @@ int16_t SelfPlay::AnswerDialog(const MessageDialogRequest& request)
 {
     CheckInvariants();
     const Game& g = *game_;
-    if (g.InRound2 && g.TricksPlayed == TricksInHand)
-        CheckHandEnd();
     const std::string& title = request.Title;
+    // The dialogs that follow the hand's scoring (a refused card of the last trick gets its
+    // notice before that).
+    static const char* const handEndTitles[] = {"Both over target", "Play again?", "Hand Won",
+                                                "Hand Lost",        "Draw",        "Total Scores"};
+    if (g.InRound2 && std::find(std::begin(handEndTitles), std::end(handEndTitles), title) != std::end(handEndTitles))
+        CheckHandEnd();
     if (title == "Make choice") {
-        meldTries_ = 0;
+        EndMeldTurn();
         const int choice = options_.LastCardChoice < 0 ? Pick(2) : options_.LastCardChoice;
         ++(choice == 0 ? stats_.StockCardChoices : stats_.UpCardChoices);
         return static_cast<int16_t>(choice);

@@ -18,7 +18,8 @@ struct SelfPlayOptions {
     uint64_t Seed = 1;
     int Games = 1;  // games played to their end: "Play" after each but the last, then "Exit"
     int16_t Speed = 100;
-    double MeldAttempt = 0.6;   // at each meld turn: the chance of trying a meld before cancelling
+    double MeldAttempt = 0.8;   // at each meld turn: the chance of trying every declaration until one is made
+    double GoodPlay = 0.7;      // at each of the user's cards: the chance of a sensible card over a random one
     double SortClick = 0.05;    // at each of the user's cards: the chance of a sort click first
     double Knock = 0.7;         // when the knock label is shown: the chance of knocking
     double RefusedClick = 0.1;  // at each of the user's cards: the chance of a click that is no move
@@ -36,6 +37,7 @@ struct SelfPlayStats {
     int UserWins = 0, ComputerWins = 0;
     int UserKnocks = 0;
     int MeldAttempts = 0;
+    int MeldsMade = 0;  // by the user
     int StockCardChoices = 0, UpCardChoices = 0;
     int NinesTurnedUp = 0;
     int TargetRises = 0;
@@ -77,6 +79,8 @@ private:
     bool ActForUser();
     bool MeldTurn();
     bool CardTurn();
+    void EndMeldTurn();
+    int16_t GoodCard(const std::vector<int16_t>& legal) const;
     int16_t AnswerDialog(const MessageDialogRequest& request);
 
     SelfPlayOptions options_;
@@ -96,5 +100,7 @@ private:
     bool secondPhaseChecked_ = false;
     int followCheckedTrick_ = 0;
     int extraActions_ = 0;  // sort and refused clicks made while the engine waits for one card
-    int meldTries_ = 0;     // meld buttons tried in this meld turn
+    bool meldTurnOpen_ = false;
+    std::vector<int> meldOptions_;  // declarations still to try in this meld turn
+    int marriageSuit_ = 0;          // the suit to declare once the marriage panel opens
 };
