@@ -87,16 +87,6 @@ private slots:
         QCOMPARE(int(t.g.LastTrickC), 0);
     }
 
-    void otherSidesScoreNothing()
-    {
-        TestTable t;
-        t.g.LastTrickP = t.g.LastTrickC = t.g.LastMeldP = t.g.LastMeldC = 7;
-        AddTrickScore(t.g, 0);
-        AddMeldScore(t.g, 3);
-        QCOMPARE(int(t.g.TotTricksP + t.g.TotTricksC + t.g.TotalMeldsP + t.g.TotalMeldsC), 0);
-        QCOMPARE(int(t.g.LastTrickP), 7);
-    }
-
     void resolve_data()
     {
         QTest::addColumn<int>("turn");
