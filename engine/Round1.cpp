@@ -133,8 +133,7 @@ void PlayRound1(Game& g)
     if (!g.GameInProgress)
         return;
     do {
-        g.TricksPlayed = static_cast<uint8_t>(g.TricksPlayed + 1);
-        g.Table.StatusBar[3].Text = "Tricks " + std::to_string(g.TricksPlayed);
+        BeginTrick(g);
         if (!PlayTrick(g))
             return;
         ResolveTrick(g);

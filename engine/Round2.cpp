@@ -122,8 +122,7 @@ void PlayRound2(Game& g)
     if (!g.GameInProgress)
         return;
     do {
-        g.TricksPlayed = static_cast<uint8_t>(g.TricksPlayed + 1);
-        g.Table.StatusBar[3].Text = "Tricks " + std::to_string(g.TricksPlayed);
+        BeginTrick(g);
         if (!PlayTrick(g))
             return;
         SettleTrick(g);

@@ -33,3 +33,9 @@ void ResolveTrick(Game& g)
         ComputerMeld(g);
     }
 }
+
+void BeginTrick(Game& g)
+{
+    g.TricksPlayed = static_cast<uint8_t>(g.TricksPlayed + 1);
+    g.Table.StatusBar[3].Text = "Tricks " + std::to_string(g.TricksPlayed);
+}

@@ -11,3 +11,6 @@ inline constexpr uint8_t TricksInHand = 24;
 inline constexpr int16_t LastTrickBonus = 10;
 
 void ResolveTrick(Game& g);
+
+// Counts the next trick of the hand and shows its number in the status bar.
+void BeginTrick(Game& g);
