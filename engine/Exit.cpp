@@ -14,6 +14,9 @@ const char* const ExitTitle = "Really Exit?";
 void MnuExit_Click(Game& g)
 {
     if (g.GameInProgress) {
+        // A question that went away without a click keeps the game going, whatever the last
+        // dialog's answer was.
+        g.DialogButton = AnswerButton1;
         DeluxeMsgBox(g, g.PlayerName + " You are in the middle of a game. Do you really wish to Exit the game?",
                      "No Continue", "Yes Exit", "", IconQuestion, ExitTitle);
         if (g.DialogButton == AnswerButton1)
@@ -28,6 +31,7 @@ bool Form_QueryUnload(Game& g, int closeReason)
 {
     if (closeReason != CloseByUser)
         return false;
+    g.DialogButton = AnswerButton2;  // as "Carry On", should the question go away unanswered
     DeluxeMsgBox(g, " Do you really wish to exit?", "Yes Exit", "Carry On", "", IconQuestion, ExitTitle);
     if (g.DialogButton == AnswerButton1)
         MnuExit_Click(g);

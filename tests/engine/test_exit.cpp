@@ -108,6 +108,11 @@ private slots:
             << "close" << 0 << true << QList<int>{0, 0} << QStringList{CloseDialog(), ExitDialog()} << false;
         QTest::newRow("close box in a game, Yes Exit twice")
             << "close" << 0 << true << QList<int>{0, 1} << QStringList{CloseDialog(), ExitDialog()} << true;
+        // -1: the question went away without a click, the last dialog's answer being Yes Exit.
+        QTest::newRow("Exit in a game, no click") << "menu" << 0 << true << QList<int>{-1}
+                                                  << QStringList{ExitDialog()} << false;
+        QTest::newRow("close box, no click") << "close" << 0 << true << QList<int>{-1}
+                                             << QStringList{CloseDialog()} << false;
         QTest::newRow("platform closes, no game") << "close" << 1 << false << none << QStringList() << false;
         QTest::newRow("platform closes in a game") << "close" << 3 << true << none << QStringList() << false;
     }
@@ -122,6 +127,7 @@ private slots:
         Table table;
         Game& g = table.t.g;
         g.GameInProgress = inGame;
+        g.DialogButton = command == "menu" ? AnswerButton2 : AnswerButton1;  // a stale Yes Exit
         for (int a : answers)
             table.t.plat.DialogAnswers.push_back(int16_t(a));
         const auto cardsBefore = g.Table.PicCard;

@@ -25,6 +25,7 @@ struct SelfPlayOptions {
     double RefusedClick = 0.1;  // at each of the user's cards: the chance of a click that is no move
     int LastCardChoice = -1;    // at the end of the stock: 0 "Stock Card", 1 "Up Card", -1 at random
     double LeaveGame = 0.5;     // asked "Leave this game?" (after an injected New Game): the chance of yes
+    bool MayExitEarly = false;  // an injected Exit may end the program before its games are played
     // Called at every round of event processing: post events here to inject them at random moments.
     std::function<void(SelfPlay&)> Inject;
     size_t MaxViolations = 20;  // stop recording after this many
