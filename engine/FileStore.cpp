@@ -64,6 +64,9 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
 {
     // One name per process, so that two copies of the game never write into each other's file.
     const std::string temp = path + "." + std::to_string(::getpid()) + ".new";
+    // A file already under that name was left by a copy that died mid-save with the number this
+    // process has now; no live process can own it, and left there it would fail every save.
+    ::unlink(temp.c_str());
     Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0)
         return false;

@@ -5,6 +5,7 @@
 #include "engine/Flow.h"
 #include "engine/MessageDialog.h"
 #include "engine/Pacing.h"
+#include "engine/ScoreBoard.h"
 #include "engine/Settings.h"
 
 namespace {
@@ -40,7 +41,7 @@ void CheckDuringRound1(Game& g)
 void CheckAtHandEnd(Game& g)
 {
     if (Over(g.TotalScoreP, g.TargetScore) && Over(g.TotalScoreC, g.TargetScore)) {
-        g.TargetScore = static_cast<int16_t>(g.TargetScore + TargetRise);
+        g.TargetScore = AddPoints(g.TargetScore, TargetRise);
         g.Table.Caption = "Target Score:- " + std::to_string(g.TargetScore);
         DeluxeMsgBox(g, "As you are both over target score it will increase by 250 and another hand played.",
                      "O.K", "", "", IconCards, "Both over target");

@@ -15,8 +15,6 @@
 
 namespace {
 
-int16_t Sum(int16_t a, int16_t b) { return static_cast<int16_t>(a + b); }
-
 // The computer's card, announced; 0 when it found none.
 int16_t ComputerCard(Game& g)
 {
@@ -86,8 +84,8 @@ void SettleTrick(Game& g)
 void EndOfHand(Game& g)
 {
     auto& t = g.Table;
-    g.TotalScoreP = Sum(g.TotalScoreP, g.TotTricksP);
-    g.TotalScoreC = Sum(g.TotalScoreC, g.TotTricksC);
+    g.TotalScoreP = AddPoints(g.TotalScoreP, g.TotTricksP);
+    g.TotalScoreC = AddPoints(g.TotalScoreC, g.TotTricksC);
     t.LblTotalScoreP.Caption = std::to_string(g.TotalScoreP);
     t.LblTotScoreC.Caption = std::to_string(g.TotalScoreC);
 
@@ -96,8 +94,8 @@ void EndOfHand(Game& g)
         return;
 
     // The hand's own points decide the hand, whatever the game totals say.
-    const int16_t p = Sum(g.TotalMeldsP, g.TotTricksP);
-    const int16_t c = Sum(g.TotalMeldsC, g.TotTricksC);
+    const int16_t p = AddPoints(g.TotalMeldsP, g.TotTricksP);
+    const int16_t c = AddPoints(g.TotalMeldsC, g.TotTricksC);
     const std::string points = std::to_string(p) + " against " + std::to_string(c);
     if (c < p)
         DeluxeMsgBox(g, g.PlayerName + " Game not over, but you won that hand with points " + points, "Right", "",

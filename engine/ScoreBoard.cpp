@@ -1,10 +1,13 @@
 #include "engine/ScoreBoard.h"
 
-namespace {
+#include <algorithm>
+#include <limits>
 
-int16_t Add(int16_t a, int16_t b) { return static_cast<int16_t>(a + b); }
-
-}  // namespace
+int16_t AddPoints(int16_t a, int16_t b)
+{
+    constexpr int lo = std::numeric_limits<int16_t>::min(), hi = std::numeric_limits<int16_t>::max();
+    return static_cast<int16_t>(std::clamp(int{a} + int{b}, lo, hi));
+}
 
 int16_t TrickPoints(const Game& g)
 {
@@ -26,12 +29,12 @@ void AddTrickScore(Game& g, int32_t Who)
     auto& t = g.Table;
     if (Who == SidePlayer) {
         t.LblLastTrickP.Caption = std::to_string(g.LastTrickP);
-        g.TotTricksP = Add(g.TotTricksP, g.LastTrickP);
+        g.TotTricksP = AddPoints(g.TotTricksP, g.LastTrickP);
         t.LblTotTricksP.Caption = std::to_string(g.TotTricksP);
         g.LastTrickP = 0;
     } else if (Who == SideComputer) {
         t.LblLastTrickC.Caption = std::to_string(g.LastTrickC);
-        g.TotTricksC = Add(g.TotTricksC, g.LastTrickC);
+        g.TotTricksC = AddPoints(g.TotTricksC, g.LastTrickC);
         t.LblTotTricskC.Caption = std::to_string(g.TotTricksC);
         g.LastTrickC = 0;
     }
@@ -42,16 +45,16 @@ void AddMeldScore(Game& g, int32_t Who)
     auto& t = g.Table;
     if (Who == SidePlayer) {
         t.LblLastMeldP.Caption = std::to_string(g.LastMeldP);
-        g.TotalMeldsP = Add(g.TotalMeldsP, g.LastMeldP);
+        g.TotalMeldsP = AddPoints(g.TotalMeldsP, g.LastMeldP);
         t.LblTotalMeldsP.Caption = std::to_string(g.TotalMeldsP);
-        g.TotalScoreP = Add(g.TotalScoreP, g.LastMeldP);
+        g.TotalScoreP = AddPoints(g.TotalScoreP, g.LastMeldP);
         t.LblTotalScoreP.Caption = std::to_string(g.TotalScoreP);
         g.LastMeldP = 0;
     } else if (Who == SideComputer) {
         t.LbllLastMeldC.Caption = std::to_string(g.LastMeldC);
-        g.TotalMeldsC = Add(g.TotalMeldsC, g.LastMeldC);
+        g.TotalMeldsC = AddPoints(g.TotalMeldsC, g.LastMeldC);
         t.LblTotMeldsC.Caption = std::to_string(g.TotalMeldsC);
-        g.TotalScoreC = Add(g.TotalScoreC, g.LastMeldC);
+        g.TotalScoreC = AddPoints(g.TotalScoreC, g.LastMeldC);
         t.LblTotScoreC.Caption = std::to_string(g.TotalScoreC);
         g.LastMeldC = 0;
     }

@@ -2,6 +2,10 @@
 // Who wins a trick, what it is worth, and the score board's labels and totals.
 #include "engine/Game.h"
 
+// a + b held at the 16-bit limits: a game that the user keeps alive by lowering the target
+// again and again must not see its totals or its target wrap round to negative numbers.
+int16_t AddPoints(int16_t a, int16_t b);
+
 int16_t TrickPoints(const Game& g);
 int32_t TrickWinner(const Game& g);
 

@@ -9,8 +9,8 @@
 
 #include "engine/Flow.h"
 #include "engine/Handlers.h"
-#include "engine/SettingsLine.h"
 #include "tests/support/SelfPlay.h"
+#include "tests/support/SettingsFiles.h"
 
 namespace {
 
@@ -49,33 +49,6 @@ Scene Take(const Game& g)
         s.Locations[i] = g.Cards[i].Location;
     }
     return s;
-}
-
-std::optional<std::string> ReadFile(const std::string& path)
-{
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return f.readAll().toStdString();
-}
-
-SettingsRecord RecordOf(const Game& g)
-{
-    return {g.GamesWon[SidePlayer], g.GamesWon[SideComputer], g.Speed, g.PlayerName, g.BotName, g.TargetScore};
-}
-
-// Empty when the bytes are one whole settings line: six fields, CR LF at the end and nowhere
-// else, and the very bytes the writer makes of what they say.
-std::string WholeLineFault(const std::string& bytes, SettingsRecord& read)
-{
-    if (bytes.size() < 2 || bytes.compare(bytes.size() - 2, 2, "\r\n") != 0 ||
-        bytes.find_first_of("\r\n") != bytes.size() - 2)
-        return "not one line ending in CR LF: [" + bytes + "]";
-    if (ParseSettingsLine(bytes, read) != SettingsFieldCount)
-        return "fewer than six fields: [" + bytes + "]";
-    if (FormatSettingsLine(read) != bytes)
-        return "not as the writer writes it: [" + bytes + "]";
-    return {};
 }
 
 struct Counts {
@@ -179,7 +152,7 @@ private:
         Game& g = G();
         ++counts_.Moments[Now()];
         const Scene before = Take(g);
-        const auto allDat = ReadFile(File("All.dat"));
+        const auto allDat = ReadWholeFile(File("All.dat"));
         const bool inGame = g.GameInProgress;
         answers_.clear();
         bool consent = false;
@@ -224,7 +197,7 @@ private:
             play_.Violation("a declined question asked for another flow");
         if (Take(g) != before)
             play_.Violation("a declined question moved cards");
-        if (ReadFile(File("All.dat")) != allDat)
+        if (ReadWholeFile(File("All.dat")) != allDat)
             play_.Violation("a declined exit wrote All.dat");
         ++counts_.Declined;
     }
@@ -272,12 +245,12 @@ private:
         if (!std::all_of(frames.begin(), frames.end(), [&](uintptr_t f) { return f == frames.front(); }))
             play_.Violation("the stack grows from hand to hand");
         SettingsRecord read;
-        const auto all = ReadFile(File("All.dat"));
+        const auto all = ReadWholeFile(File("All.dat"));
         if (exitLine_.empty() != !all)
             play_.Violation(all ? "All.dat written with no exit" : "the exit wrote no All.dat");
         else if (all && *all != exitLine_)
             play_.Violation("All.dat is not the line of the exit: " + WholeLineFault(*all, read));
-        const auto data = ReadFile(File("Data.dat"));
+        const auto data = ReadWholeFile(File("Data.dat"));
         if (!data) {
             if (play_.Stats().Games > 0)
                 play_.Violation("no Data.dat after a finished game");

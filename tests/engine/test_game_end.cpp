@@ -104,6 +104,7 @@ private slots:
         QTest::newRow("only the user over") << 1010 << 700 << 1000 << 1000 << "user";
         QTest::newRow("a quick game's target") << 310 << 200 << 300 << 300 << "user";
         QTest::newRow("both under") << 999 << 999 << 1000 << 1000 << "";
+        QTest::newRow("both at the limit: the target stops there") << 32767 << 32767 << 32700 << 32767 << "";
     }
     void endOfHand()
     {

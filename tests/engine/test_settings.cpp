@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 
 #include "engine/Handlers.h"
 #include "engine/Settings.h"
+#include "engine/SettingsLine.h"
 #include "tests/support/TestTable.h"
 
 namespace {
@@ -257,6 +259,65 @@ private slots:
         Run next(dir.path());
         QCOMPARE(next.g().PlayerName, std::string("Ann"));
         QCOMPARE(next.g().Speed, int16_t(250));
+    }
+
+    void killedWhileSavingInALoop()
+    {
+        // A copy of the program saves over and over, each line longer or shorter than the one
+        // before, and is killed outright at arbitrary points: the file always holds one whole
+        // line it wrote (or the first one), and a later run whose process number is the dead
+        // one's still saves.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Data.dat");
+        auto lineOf = [](int n) {
+            return SettingsRecord{n, 2 * n, 100, std::string(size_t(1 + n % 37), 'x'), "Bot", 1000};
+        };
+        WriteAll(path, QByteArray::fromStdString(FormatSettingsLine(lineOf(0))));
+        SettingsRecord read;
+        for (int round = 0; round < 25; ++round) {
+            int ready[2];
+            QCOMPARE(::pipe(ready), 0);
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives a test that failed early
+                ::close(ready[0]);
+                TestTable t;
+                t.plat.Folder = dir.path().toStdString();
+                for (int n = 1;; ++n) {
+                    const SettingsRecord r = lineOf(n);
+                    t.g.GamesWon = {0, r.GamesWonPlayer, r.GamesWonComputer};
+                    t.g.PlayerName = r.PlayerName;
+                    t.g.BotName = r.BotName;
+                    t.g.Speed = r.Speed;
+                    t.g.TargetScore = r.TargetScore;
+                    SaveSettings(t.g);
+                    if (n == 1 + round % 7)  // the parent kills from here on, wherever the loop is
+                        (void)!::write(ready[1], "r", 1);
+                }
+            }
+            ::close(ready[1]);
+            char byte = 0;
+            QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
+            ::close(ready[0]);
+            QCOMPARE(::kill(child, SIGKILL), 0);
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+            const std::string bytes = ReadAll(path).toStdString();
+            const int fields = ParseSettingsLine(bytes, read);
+            QCOMPARE(fields, SettingsFieldCount);
+            QCOMPARE(bytes, FormatSettingsLine(lineOf(read.GamesWonPlayer)));
+        }
+        // A dead copy whose process number this run now has left its half-written file: the
+        // save still goes through.
+        WriteAll(path + "." + QString::number(::getpid()) + ".new", "half a li");
+        Run next(dir.path());
+        QCOMPARE(next.g().GamesWon[SidePlayer], read.GamesWonPlayer);
+        next.g().PlayerName = "After the crashes";
+        SaveSettings(next.g());
+        QCOMPARE(Run(dir.path()).g().PlayerName, std::string("After the crashes"));
     }
 };
 

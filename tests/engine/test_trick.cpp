@@ -87,6 +87,18 @@ private slots:
         QCOMPARE(int(t.g.LastTrickC), 0);
     }
 
+    void totalsStopAtTheLimit()
+    {
+        // A game kept alive long by lowering the target: the totals never wrap to negative.
+        TestTable t;
+        t.g.TotalScoreP = t.g.TotalMeldsP = 32700;
+        t.g.LastMeldP = 150;
+        AddMeldScore(t.g, SidePlayer);
+        QCOMPARE(int(t.g.TotalScoreP), 32767);
+        QCOMPARE(t.g.Table.LblTotalScoreP.Caption, std::string("32767"));
+        QCOMPARE(int(AddPoints(-32700, -150)), -32768);
+    }
+
     void resolve_data()
     {
         QTest::addColumn<int>("turn");
