@@ -58,6 +58,24 @@ void VerifyHandOver(const Game& g)
 
 }  // namespace
 
+
+namespace {
+
+// A hand early in the first phase, the user to lead: Diamonds against Clubs, a stock of 21.
+HandSetup EarlyHandUserLeads(int tricksDone)
+{
+    HandSetup s;
+    s.tricksDone = tricksDone;
+    s.turn = SidePlayer;
+    s.user = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    s.computer = {13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+    s.stock = {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45};
+    s.upCard = 46;
+    return s;
+}
+
+}  // namespace
+
 class Round1Test : public QObject {
     Q_OBJECT
 private slots:
@@ -251,14 +269,7 @@ private slots:
         // settled, and the trick's draws never happen.
         TestTable t;
         Game& g = t.g;
-        HandSetup s;
-        s.tricksDone = 2;
-        s.turn = SidePlayer;
-        s.user = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-        s.computer = {13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
-        s.stock = {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45};
-        s.upCard = 46;
-        SetUpHand(t, s);
+        SetUpHand(t, EarlyHandUserLeads(2));
         g.TotalScoreC = 1000;
         ScriptedUser user(t);
         user.answers["Play again?"] = AnswerButton1;
@@ -280,14 +291,7 @@ private slots:
         // the next wait: the game is won there and nothing more of the hand is played.
         TestTable t;
         Game& g = t.g;
-        HandSetup s;
-        s.tricksDone = 4;
-        s.turn = SidePlayer;
-        s.user = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-        s.computer = {13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
-        s.stock = {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45};
-        s.upCard = 46;
-        SetUpHand(t, s);
+        SetUpHand(t, EarlyHandUserLeads(4));
         g.TotalScoreP = 1000;
         ScriptedUser user(t);
         int knocksOffered = 0;

@@ -17,9 +17,7 @@
 #include "engine/Flow.h"
 #include "engine/Handlers.h"
 #include "engine/Pacing.h"
-#include "resources/CardArt.h"
-#include "table/PinochleTable.h"
-#include "table/QtPlatform.h"
+#include "table/QuillmereProgram.h"
 #include "tools/bench/Bench.h"
 
 namespace {
@@ -64,12 +62,9 @@ bool WaitingForCard(const Game& g) { return g.GameInProgress && g.PlayerToPlay &
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(WindowIcon());
-    QtPlatform platform;
-    Game g(platform);
-    PinochleTable table(g);
-    platform.Attach(g, &table);
-    RunHandler(g, [&] { Form_Load(g); });
+    QuillmereProgram program;
+    Game& g = program.g;
+    PinochleTable& table = program.table;
 
     BenchFigures figures;
     bool shown = false;
