@@ -6,6 +6,7 @@
 #include "engine/Handlers.h"
 #include "engine/MessageDialog.h"
 #include "engine/Settings.h"
+#include "engine/SettingsLine.h"
 
 namespace {
 
@@ -36,19 +37,6 @@ void ChangeSpeed(Game& g, int16_t speed, const char* notice)
     g.Speed = speed;
     SaveSettings(g);
     g.Plat.MsgBox(notice);
-}
-
-// The settings line keeps each name between double quotes on one line, so a double quote or a
-// line break inside a name would split the fields when the file is read back.
-std::string StorableName(std::string name)
-{
-    for (char& c : name) {
-        if (c == '"')
-            c = '\'';
-        else if (c == '\r' || c == '\n')
-            c = ' ';
-    }
-    return name;
 }
 
 struct NameCommand {

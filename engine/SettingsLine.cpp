@@ -17,14 +17,7 @@ constexpr const char* LineEnd = "\r\n";
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDelimiter(char c) { return c == Comma || c == Cr || c == Lf; }
 
-std::string QuotedName(const std::string& utf8)
-{
-    std::string ansi = Utf8ToAnsi(utf8);
-    for (char& c : ansi)
-        if (c == Quote)
-            c = QuoteStandIn;
-    return Quote + ansi + Quote;
-}
+std::string QuotedName(const std::string& utf8) { return Quote + Utf8ToAnsi(StorableName(utf8)) + Quote; }
 
 // Walks the input field by field.
 class FieldReader {
@@ -113,6 +106,17 @@ bool ReadTextField(FieldReader& reader, std::string& out)
 }
 
 }  // namespace
+
+std::string StorableName(std::string name)
+{
+    for (char& c : name) {
+        if (c == Quote)
+            c = QuoteStandIn;
+        else if (c == Cr || c == Lf)
+            c = ' ';
+    }
+    return name;
+}
 
 std::string FormatSettingsLine(const SettingsRecord& r)
 {

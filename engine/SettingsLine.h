@@ -16,8 +16,13 @@ struct SettingsRecord {
 
 inline constexpr int SettingsFieldCount = 6;
 
-// The line as bytes. The names go out in cp1252; a double quote, which the format cannot hold,
-// goes out as an apostrophe so that the line stays readable.
+// A name as the line can hold it: a double quote would end the name early and a line break
+// would split the line, so a double quote becomes an apostrophe and each CR or LF a blank.
+// Used wherever a name is taken in and on every write, so the file stays one line whatever the
+// names hold.
+std::string StorableName(std::string name);
+
+// The line as bytes. The names go out as StorableName makes them, in cp1252.
 std::string FormatSettingsLine(const SettingsRecord& record);
 
 // Reads the fields in order, as comma-separated input: blanks before a field are skipped, a

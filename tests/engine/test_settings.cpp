@@ -12,6 +12,7 @@
 #include "engine/Handlers.h"
 #include "engine/Settings.h"
 #include "engine/SettingsLine.h"
+#include "tests/support/SettingsFiles.h"
 #include "tests/support/TestTable.h"
 
 namespace {
@@ -159,6 +160,47 @@ private slots:
         QCOMPARE(next.g().GamesWon[SidePlayer], 3);
         QCOMPARE(next.g().GamesWon[SideComputer], 11);
         QCOMPARE(Others(dir.path(), {"Data.dat"}), QStringList());
+    }
+
+    void everySaveWritesOneLine_data()
+    {
+        // Names with line breaks from a hand-edited file, or typed as the opponent's name.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("typedBot");  // empty: the name menu is not used
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("CR") << QByteArray("1,2,25,\"A\rB\",\"Bo\",500\r\n") << ""
+                            << QByteArray("1,2,25,\"A B\",\"Bo\",1000\r\n");
+        QTest::newRow("LF") << QByteArray("1,2,25,\"A\",\"\nBo\n\",500\r\n") << ""
+                            << QByteArray("1,2,25,\"A\",\" Bo \",1000\r\n");
+        QTest::newRow("CRLF in both") << QByteArray("1,2,25,\"A\r\nB\",\"\r\n\",500\r\n") << ""
+                                      << QByteArray("1,2,25,\"A  B\",\"  \",1000\r\n");
+        QTest::newRow("and quotes typed") << QByteArray("1,2,25,\"A\r\nB\",\"Bo\",500\r\n") << "\"C\"\r\nD"
+                                          << QByteArray("1,2,25,\"A  B\",\"'C'  D\",1000\r\n");
+    }
+    void everySaveWritesOneLine()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, typedBot);
+        QFETCH(QByteArray, saved);
+        QTemporaryDir dir;
+        WriteAll(dir.filePath("Data.dat"), file);
+        {
+            Run run(dir.path());
+            if (typedBot.isEmpty()) {
+                SaveSettings(run.g());
+            } else {
+                run.t.plat.YesNoAnswers = {true};
+                run.t.plat.InputAnswers = {typedBot.toStdString()};
+                MnuTheirName_Click(run.g());
+            }
+        }
+        const std::string bytes = ReadAll(dir.filePath("Data.dat")).toStdString();
+        SettingsRecord read;
+        QCOMPARE(WholeLineFault(bytes, read), std::string());
+        QCOMPARE(QByteArray::fromStdString(bytes), saved);
+        Run next(dir.path());
+        QCOMPARE(next.g().PlayerName, read.PlayerName);
+        QCOMPARE(next.g().BotName, read.BotName);
     }
 
     void saveRewritesTheWholeFile()
