@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -18,6 +19,12 @@ namespace {
 LabelLook NameLook()
 {
     return {Look::NameBack, Look::NameText, SerifFont(14.25, Bold | Italic), true, false, true};
+}
+
+bool IsAltA(const QEvent* event)
+{
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_A && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
 }  // namespace
@@ -107,6 +114,21 @@ void PinochleTable::Handle(const std::function<void()>& action)
     RunHandler(g_, action);
     ShowModel();
     ResumePendingFlow(g_);
+}
+
+bool PinochleTable::event(QEvent* event)
+{
+    // Alt+A is both "&About" and the meld panel's "C&ancel and Take Card". Left to Qt, the pair is
+    // ambiguous and the first press only moves the focus, so the window decides: Cancel while the
+    // meld panel is up, About otherwise.
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (key && IsAltA(event)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            Run(g_.Table.FramDeclare.Visible ? &TableCommands::CmdCancel_Click : &TableCommands::MnuAbout_Click);
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void PinochleTable::closeEvent(QCloseEvent* event)

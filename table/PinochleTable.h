@@ -37,6 +37,7 @@ public:
     PicCardBox* PicCard(int index) const { return cards_[index]; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -281,17 +281,25 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("meldPanel");  // FramDeclare shown
         QTest::addColumn<QString>("handler");
-        QTest::newRow("F2") << int(Qt::Key_F2) << int(Qt::NoModifier) << "MnuNew_Click";
-        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << "MnuExit_Click";
-        QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier) << "MnuRules_Click";
+        const int alt = Qt::AltModifier;
+        QTest::newRow("F2") << int(Qt::Key_F2) << int(Qt::NoModifier) << false << "MnuNew_Click";
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << false << "MnuExit_Click";
+        QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << "MnuRules_Click";
+        QTest::newRow("F2, meld panel up") << int(Qt::Key_F2) << int(Qt::NoModifier) << true << "MnuNew_Click";
+        QTest::newRow("Alt+A") << int(Qt::Key_A) << alt << false << "MnuAbout_Click";
+        QTest::newRow("Alt+A, meld panel up") << int(Qt::Key_A) << alt << true << "CmdCancel_Click";
     }
     void shortcuts()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(bool, meldPanel);
         QFETCH(QString, handler);
         Fixture f;
+        f.model().FramDeclare.Visible = meldPanel;
+        f.w.ShowModel();
         f.w.show();
         QApplication::setActiveWindow(&f.w);
         QTest::keyClick(&f.w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
