@@ -1,6 +1,7 @@
 // The user's click on a card box: clicks that are no move are filtered out, forbidden moves
 // get a notice, and an accepted card is recorded as the trick's card and sent to the table.
 #include "engine/CardMoves.h"
+#include "engine/CardTable.h"
 #include "engine/Handlers.h"
 #include "engine/Layout.h"
 #include "engine/MessageDialog.h"
@@ -11,10 +12,7 @@ namespace {
 
 bool UserHoldsSuit(const Game& g, int32_t suit)
 {
-    for (int i = 1; i <= CardCount; ++i)
-        if (g.Cards[i].Location == LocPlayerHand && g.Cards[i].Suit == suit)
-            return true;
-    return false;
+    return FirstCardAt(g, LocPlayerHand, [&](const CardInfo& c) { return c.Suit == suit; }) != 0;
 }
 
 void Notice(Game& g, const std::string& prompt, const char* button, const char* title)

@@ -5,19 +5,16 @@
 namespace {
 
 constexpr const char* FaceNames[] = {"Ace", "Ten", "King", "Queen", "Jack", "Nine"};
-constexpr int32_t FaceValues[] = {ValueAce, ValueTen, ValueKing, ValueQueen, ValueJack, ValueNine};
 
 }  // namespace
 
 void SetUpCards(Game& g)
 {
     for (int i = 1; i <= CardCount; ++i) {
-        const int suit = (i - 1) / 12 + 1;
-        const int face = ((i - 1) % 12) / 2;
         CardInfo& c = g.Cards[i];
-        c.Name = std::string(FaceNames[face]) + " of " + SuitName(suit);
-        c.Value = FaceValues[face];
-        c.Suit = suit;
+        c.Name = std::string(FaceNames[FaceOfIndex(i)]) + " of " + SuitName(SuitOfIndex(i));
+        c.Value = ValueOfIndex(i);
+        c.Suit = SuitOfIndex(i);
     }
     g.PauseLength = g.Speed;
 }

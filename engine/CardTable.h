@@ -11,3 +11,13 @@ int16_t PickStockCard(Game& g);
 
 // Count of the cards at one Location.
 int CountAt(const Game& g, int32_t location);
+
+// The first card in index order at the Location that passes the test; 0 when none does.
+template <class Test>
+int16_t FirstCardAt(const Game& g, int32_t location, Test&& test)
+{
+    for (int i = 1; i <= CardCount; ++i)
+        if (g.Cards[i].Location == location && test(g.Cards[i]))
+            return static_cast<int16_t>(i);
+    return 0;
+}

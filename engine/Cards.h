@@ -29,7 +29,24 @@ inline constexpr int32_t LocUpCard = 24;
 inline constexpr int32_t SidePlayer = 1;
 inline constexpr int32_t SideComputer = 2;
 
+// Anything but the user counts as the computer.
+inline constexpr int32_t OtherSide(int32_t side) { return side == SidePlayer ? SideComputer : SidePlayer; }
+inline constexpr int32_t HandOf(int32_t side) { return side == SidePlayer ? LocPlayerHand : LocComputerHand; }
+
 inline constexpr int CardCount = 48;
+
+// The table's order of the card indexes 1..48: Diamonds, Clubs, Hearts, Spades; within a suit two
+// each of Ace, Ten, King, Queen, Jack, Nine, which is the values in descending order.
+inline constexpr int CardsPerSuit = 12;
+inline constexpr int32_t SuitOfIndex(int index) { return SuitDiamonds + (index - 1) / CardsPerSuit; }
+// 0 for an Ace, 1 for a Ten, and so on down to 5 for a Nine.
+inline constexpr int FaceOfIndex(int index) { return ((index - 1) % CardsPerSuit) / 2; }
+inline constexpr int32_t ValueOfIndex(int index) { return ValueAce - FaceOfIndex(index); }
+// The first of the two copies of a card.
+inline constexpr int16_t FirstIndexOf(int32_t suit, int32_t value)
+{
+    return static_cast<int16_t>((suit - SuitDiamonds) * CardsPerSuit + 2 * (ValueAce - value) + 1);
+}
 
 // Fixed indexes the Pinochle melds use directly.
 inline constexpr int16_t JackOfDiamonds1 = 9;

@@ -2,15 +2,12 @@
 // Scans of the computer's hand shared by both phases' choices: index order 1..48, first hit wins.
 // With the table ordered by suit and, within a suit, from Ace down to Nine, the first hit is the
 // highest-ranking qualifying card of the lowest-numbered qualifying suit.
-#include "engine/Game.h"
+#include "engine/CardTable.h"
 
 template <class Test>
 int16_t FirstComputerCard(const Game& g, Test&& test)
 {
-    for (int16_t i = 1; i <= CardCount; ++i)
-        if (g.Cards[i].Location == LocComputerHand && test(g.Cards[i]))
-            return i;
-    return 0;
+    return FirstCardAt(g, LocComputerHand, test);
 }
 
 // Any card of the hand.

@@ -6,21 +6,12 @@
 
 namespace {
 
-constexpr int CardsPerSuit = 12;
-
-// The first of the two copies of a card: within a suit the table runs Ace, Ten, King, Queen,
-// Jack, Nine, two of each, which is the values in descending order.
-int16_t FirstCopy(int32_t suit, int32_t value)
-{
-    return static_cast<int16_t>((suit - SuitDiamonds) * CardsPerSuit + 2 * (ValueAce - value) + 1);
-}
-
 // The lower index of the first suit, in the given order, whose two copies of the value are both
 // in the computer's hand.
 int16_t BothCopiesHeld(const Game& g, int32_t value, std::initializer_list<int32_t> suits)
 {
     for (int32_t suit : suits) {
-        const int16_t first = FirstCopy(suit, value);
+        const int16_t first = FirstIndexOf(suit, value);
         if (g.Cards[first].Location == LocComputerHand && g.Cards[first + 1].Location == LocComputerHand)
             return first;
     }

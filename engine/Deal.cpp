@@ -133,7 +133,7 @@ void DealHand(Game& g)
         t.StatusBar[2].Text = g.PlayerName + " a cut for dealer made and you will deal.";
     }
     const int32_t dealer = g.Dealer;
-    const int32_t nonDealer = dealer == SidePlayer ? SideComputer : SidePlayer;
+    const int32_t nonDealer = OtherSide(dealer);
 
     PlaySoundFile(g, "riffle.wav");
     Pause(g);

@@ -3,24 +3,18 @@
 // status line of a made meld, and the user's notice for a meld that is not there.
 #include <string>
 
-#include "engine/Game.h"
+#include "engine/CardTable.h"
 
 // Only the user and the computer meld; anything else makes no attempt.
 inline bool IsMeldSide(int32_t Who) { return Who == SidePlayer || Who == SideComputer; }
-
-// The Location of the side's hand.
-inline int32_t HandOf(int32_t Who) { return Who == SidePlayer ? LocPlayerHand : LocComputerHand; }
 
 inline bool InHandOf(const Game& g, int i, int32_t Who) { return g.Cards[i].Location == HandOf(Who); }
 
 // The first card in index order in the side's hand that passes the test; 0 when none does.
 template <class Test>
-int16_t FirstInHand(const Game& g, int32_t Who, Test test)
+int16_t FirstInHand(const Game& g, int32_t Who, Test&& test)
 {
-    for (int i = 1; i <= CardCount; ++i)
-        if (InHandOf(g, i, Who) && test(g.Cards[i]))
-            return static_cast<int16_t>(i);
-    return 0;
+    return FirstCardAt(g, HandOf(Who), test);
 }
 
 // Puts the points into the side's pending meld points (replacing them) and books them.

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "engine/MeldCommon.h"
 #include "engine/Pacing.h"
 
 namespace {
@@ -59,16 +60,9 @@ void LayOutMeldRow(Game& g, int32_t location, bool player, const Row& row, std::
     g.PauseLength = g.Speed;
 }
 
-// The run and marriage rows take any side but the user's for the computer.
-int32_t UserOrComputerHand(int32_t Who) { return Who == SidePlayer ? LocPlayerHand : LocComputerHand; }
-
-// The other rows lay out nothing for a side that is neither.
-int32_t SideHand(int32_t Who)
-{
-    if (Who == SidePlayer)
-        return LocPlayerHand;
-    return Who == SideComputer ? LocComputerHand : 0;
-}
+// The run and marriage rows take any side but the user's for the computer; the other rows lay
+// out nothing for a side that is neither.
+int32_t SideHand(int32_t Who) { return IsMeldSide(Who) ? HandOf(Who) : 0; }
 
 }  // namespace
 
@@ -90,7 +84,7 @@ void PlaceMeldCard(Game& g, int32_t Who, uint8_t Slot, int16_t CardIndex)
 
 void LayOutRun(Game& g, int32_t Who)
 {
-    LayOutMeldRow(g, UserOrComputerHand(Who), Who == SidePlayer, RunRow,
+    LayOutMeldRow(g, HandOf(Who), Who == SidePlayer, RunRow,
                   {{&CardInfo::InRun, ValueAce},
                    {&CardInfo::InRun, ValueTen},
                    {&CardInfo::InRun, ValueKing},
@@ -117,5 +111,5 @@ void LayOutPinochle(Game& g, int32_t Who)
 
 void LayOutMarriages(Game& g, int32_t Who)
 {
-    LayOutMeldRow(g, UserOrComputerHand(Who), Who == SidePlayer, MarriageRow, {{&CardInfo::InMarriage}});
+    LayOutMeldRow(g, HandOf(Who), Who == SidePlayer, MarriageRow, {{&CardInfo::InMarriage}});
 }

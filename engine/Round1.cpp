@@ -47,7 +47,7 @@ bool PlayTrick(Game& g)
 void DrawAfterTrick(Game& g)
 {
     const int32_t winner = g.Turn == SidePlayer ? SidePlayer : SideComputer;
-    const int32_t loser = winner == SidePlayer ? SideComputer : SidePlayer;
+    const int32_t loser = OtherSide(winner);
     Pause(g);
     DrawFromStock(g, winner);
     Pause(g);

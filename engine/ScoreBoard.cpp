@@ -17,7 +17,7 @@ int16_t TrickPoints(const Game& g)
 int32_t TrickWinner(const Game& g)
 {
     const int32_t leader = g.Turn == SidePlayer ? SidePlayer : SideComputer;
-    const int32_t follower = leader == SidePlayer ? SideComputer : SidePlayer;
+    const int32_t follower = OtherSide(leader);
     if (g.TrickSuit1 == g.TrickSuit2)
         return g.Cards[g.TrickCard2].Value > g.Cards[g.TrickCard1].Value ? follower : leader;
     // A trump wins over another suit only when played second; a trump led wins anyway.

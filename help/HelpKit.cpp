@@ -46,21 +46,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return b;
 }
 
-int HelpCardIndex(int32_t suit, int32_t value)
-{
-    // Within a suit the pack holds two of each face, from the Ace down to the Nine.
-    int face = 0;
-    switch (value) {
-    case ValueAce: face = 0; break;
-    case ValueTen: face = 1; break;
-    case ValueKing: face = 2; break;
-    case ValueQueen: face = 3; break;
-    case ValueJack: face = 4; break;
-    default: face = 5; break;
-    }
-    return (suit - SuitDiamonds) * 12 + face * 2 + 1;
-}
-
 HelpCard::HelpCard(QWidget* parent, int cardIndex, int left, int top)
     : QWidget(parent), cardIndex_(cardIndex)
 {

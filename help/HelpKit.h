@@ -33,9 +33,6 @@ inline constexpr int HelpButtonHeight = 372;
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips,
                         const QColor& face, const char* toolTip = nullptr);
 
-// Card index (1..48) of a face, the first of its two copies.
-int HelpCardIndex(int32_t suit, int32_t value);
-
 // One small card face, 825 x 825 twips, redrawn crisply for whatever screen it is on.
 class HelpCard : public QWidget {
     Q_OBJECT

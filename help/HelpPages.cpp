@@ -135,7 +135,7 @@ FrmHelp::FrmHelp()
     GoTo(toPage2, 2);
     int n = 0;
     for (const CardAt& c : PageOneCards) {
-        auto* image = new HelpCard(this, HelpCardIndex(c.Suit, c.Value), c.Left, PageOneCardTop);
+        auto* image = new HelpCard(this, FirstIndexOf(c.Suit, c.Value), c.Left, PageOneCardTop);
         image->setObjectName(QStringLiteral("Image%1").arg(++n));
     }
 }
@@ -147,7 +147,7 @@ FrmHelp2::FrmHelp2()
     int n = 0;
     for (const CardGroup& group : PageTwoGroups) {
         for (const CardAt& c : group.Cards) {
-            auto* card = new HelpCard(this, HelpCardIndex(c.Suit, c.Value), c.Left, group.Top);
+            auto* card = new HelpCard(this, FirstIndexOf(c.Suit, c.Value), c.Left, group.Top);
             card->setObjectName(QStringLiteral("Picture%1").arg(++n));
         }
         auto* label = new QLabel(QString::fromUtf8(group.Caption), this);

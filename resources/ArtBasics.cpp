@@ -9,8 +9,6 @@
 
 namespace {
 
-inline constexpr int CardsPerSuit = 12;
-
 QPainterPath Diamond()
 {
     // Slightly hollow sides keep it from looking like a plain square on its point.
@@ -76,9 +74,7 @@ QPainterPath Club()
 
 CardFace FaceOfCard(int cardIndex)
 {
-    // Diamonds, Clubs, Hearts, Spades; within a suit two each of Ace, Ten, King, Queen, Jack, Nine.
-    const int k = cardIndex - 1;
-    return {SuitDiamonds + k / CardsPerSuit, static_cast<Rank>((k % CardsPerSuit) / 2)};
+    return {SuitOfIndex(cardIndex), static_cast<Rank>(FaceOfIndex(cardIndex))};
 }
 
 bool IsRedSuit(int suit) { return suit == SuitDiamonds || suit == SuitHearts; }
