@@ -1,8 +1,13 @@
 #include "engine/FileStore.h"
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,25 +63,85 @@ void SyncFolder(const std::string& folder)
         ::fsync(dir.get());
 }
 
+constexpr const char* TempSuffix = ".new";
+
+std::string TempFileName(const std::string& path, pid_t pid)
+{
+    return path + "." + std::to_string(pid) + TempSuffix;
+}
+
+// Where the file system allows it the bytes go to a file with no name, so that a process killed
+// while writing leaves nothing behind; only once they are on the disk does the file get its
+// temporary name, for the rename. False when any step failed: no file has that name then.
+bool WriteUnnamed(const std::string& folder, const std::string& temp, const std::string& bytes)
+{
+    Fd out(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (out.get() < 0)
+        return false;
+    if (!WriteAll(out.get(), bytes) || ::fsync(out.get()) != 0)
+        return false;
+    const std::string self = "/proc/self/fd/" + std::to_string(out.get());
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// The same with the temporary name from the start. False when any step failed; the file is
+// removed then.
+bool WriteNamed(const std::string& temp, const std::string& bytes)
+{
+    Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (out.get() < 0)
+        return false;
+    const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
+    if (!out.Close() || !written) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ReplaceFile(const std::string& path, const std::string& bytes)
 {
     // One name per process, so that two copies of the game never write into each other's file.
-    const std::string temp = path + "." + std::to_string(::getpid()) + ".new";
+    const std::string temp = TempFileName(path, ::getpid());
     // A file already under that name was left by a copy that died mid-save with the number this
     // process has now; no live process can own it, and left there it would fail every save.
     ::unlink(temp.c_str());
-    Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (out.get() < 0)
+    const std::string folder = FolderOf(path);
+    if (!WriteUnnamed(folder, temp, bytes) && !WriteNamed(temp, bytes))
         return false;
-    const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
-    if (!out.Close() || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
     }
-    SyncFolder(FolderOf(path));
+    SyncFolder(folder);
     return true;
+}
+
+void RemoveDeadSaves(const std::string& path)
+{
+    const std::string folder = FolderOf(path);
+    const std::string prefix = path.substr(path.find_last_of('/') + 1) + ".";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() <= prefix.size() + std::strlen(TempSuffix) || !name.starts_with(prefix) ||
+            !name.ends_with(TempSuffix))
+            continue;
+        std::string_view digits = name.substr(prefix.size());
+        digits.remove_suffix(std::strlen(TempSuffix));
+        pid_t pid = 0;
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+        if (ec != std::errc() || end != digits.data() + digits.size() || pid <= 0 || digits[0] == '0')
+            continue;
+        // Our own number can only be a dead copy's: no save of ours is under way while this runs.
+        if (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 std::optional<std::string> ReadFileStart(const std::string& path, size_t maxBytes)

@@ -10,6 +10,11 @@
 // new file is left behind.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
+// Removes the temporary files of ReplaceFile for the path that copies of the program killed in
+// the middle of a save left behind. A file of a process still alive is its save in progress and
+// is left alone.
+void RemoveDeadSaves(const std::string& path);
+
 // The first maxBytes bytes (or fewer) of a regular file. Nothing for a missing file, a folder,
 // a pipe or device (never waited on), or a file that cannot be read.
 std::optional<std::string> ReadFileStart(const std::string& path, size_t maxBytes);

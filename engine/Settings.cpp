@@ -31,6 +31,9 @@ void WriteAllDat(Game& g) { WriteSettingsLine(g, "All.dat"); }
 
 void ReadSettings(Game& g)
 {
+    // Saves of copies killed mid-write leave their temporary files; start-up clears them away.
+    for (const char* name : {"Data.dat", "All.dat"})
+        RemoveDeadSaves(FileInAppFolder(g, name));
     const auto bytes = ReadFileStart(FileInAppFolder(g, "Data.dat"), SettingsReadLimit);
     if (!bytes)
         return;

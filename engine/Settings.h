@@ -8,7 +8,8 @@
 void SaveSettings(Game& g);
 
 // Start-up's read of "Data.dat" into GamesWon(1), GamesWon(2), Speed, PlayerName, BotName and
-// TargetScore, field by field; a field that cannot be read keeps the value it had.
+// TargetScore, field by field; a field that cannot be read keeps the value it had. First clears
+// away what saves of copies that died left behind.
 void ReadSettings(Game& g);
 
 // The statistics copy "All.dat" written by the exit.

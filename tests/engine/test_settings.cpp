@@ -2,7 +2,10 @@
 // file does.
 #include <QtTest>
 
+#include <chrono>
 #include <csignal>
+#include <random>
+#include <thread>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -316,7 +319,8 @@ private slots:
         };
         WriteAll(path, QByteArray::fromStdString(FormatSettingsLine(lineOf(0))));
         SettingsRecord read;
-        for (int round = 0; round < 25; ++round) {
+        std::mt19937 rng(20261209);
+        for (int round = 0; round < 100; ++round) {
             int ready[2];
             QCOMPARE(::pipe(ready), 0);
             const pid_t child = ::fork();
@@ -342,6 +346,7 @@ private slots:
             char byte = 0;
             QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
             ::close(ready[0]);
+            std::this_thread::sleep_for(std::chrono::microseconds(rng() % 3000));  // a random moment of a save
             QCOMPARE(::kill(child, SIGKILL), 0);
             int status = 0;
             QCOMPARE(::waitpid(child, &status, 0), child);
@@ -360,6 +365,38 @@ private slots:
         next.g().PlayerName = "After the crashes";
         SaveSettings(next.g());
         QCOMPARE(Run(dir.path()).g().PlayerName, std::string("After the crashes"));
+        // Whatever the kills left behind, the runs after them leave the file and nothing else.
+        QCOMPARE(Others(dir.path(), {"Data.dat"}), QStringList());
+        QCOMPARE(WholeLineFault(ReadAll(path).toStdString(), read), std::string());
+    }
+
+    void startUpClearsWhatDeadSavesLeft_data()
+    {
+        QTest::addColumn<QString>("name");  // %1: a dead process's number, %2: this one's, %3: a live one's
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("a dead copy's save") << "Data.dat.%1.new" << false;
+        QTest::newRow("a dead copy's exit") << "All.dat.%1.new" << false;
+        QTest::newRow("a dead copy of this number") << "Data.dat.%2.new" << false;
+        QTest::newRow("a live copy's save") << "Data.dat.%3.new" << true;
+        QTest::newRow("no process number") << "Data.dat.x%1.new" << true;
+        QTest::newRow("not a save's") << "Data.dat.%1.old" << true;
+        QTest::newRow("another file's") << "Other.dat.%1.new" << true;
+    }
+    void startUpClearsWhatDeadSavesLeft()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, kept);
+        const pid_t dead = ::fork();
+        QVERIFY(dead >= 0);
+        if (dead == 0)
+            ::_exit(0);
+        QCOMPARE(::waitpid(dead, nullptr, 0), dead);
+        QTemporaryDir dir;
+        name.replace("%1", QString::number(dead)).replace("%2", QString::number(::getpid()));
+        const QString file = dir.filePath(name.replace("%3", QString::number(::getppid())));
+        WriteAll(file, "half a li");
+        Run run(dir.path());
+        QCOMPARE(QFile::exists(file), kept);
     }
 };
 
