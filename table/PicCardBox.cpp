@@ -50,3 +50,9 @@ void PicCardBox::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         emit Clicked(index_);
 }
+
+void PicCardBox::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The second press of a double-click: its first press and release were the click already.
+    pressed_ = Qt::NoButton;
+}

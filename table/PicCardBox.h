@@ -1,6 +1,7 @@
 #pragma once
 // One card box of the table: shows a picture of the table's image list, crisp at the screen's
-// device pixel ratio, and reports a click of the left or the right mouse button.
+// device pixel ratio, and reports a click of the left or the right mouse button; a double-click
+// is one click.
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
@@ -21,6 +22,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int16_t index_;

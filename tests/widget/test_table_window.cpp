@@ -344,6 +344,36 @@ private slots:
         QCOMPARE(f.rec.calls, calls);
     }
 
+    // Mouse actions on a card box as the window system delivers them, and the moves they make.
+    void doubleClickIsOneClick_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("doubleClick");  // else two clicks far apart in time
+        QTest::addColumn<int>("moves");
+        QTest::newRow("double-click, left") << int(Qt::LeftButton) << true << 1;
+        QTest::newRow("double-click, right") << int(Qt::RightButton) << true << 1;
+        QTest::newRow("two clicks") << int(Qt::LeftButton) << false << 2;
+    }
+    void doubleClickIsOneClick()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, doubleClick);
+        QFETCH(int, moves);
+        Fixture f;
+        f.showEverything();
+        f.w.show();
+        PicCardBox* box = f.w.PicCard(48);
+        const QPoint at = box->mapTo(&f.w, box->rect().center());
+        const auto b = Qt::MouseButton(button);
+        if (doubleClick) {
+            QTest::mouseDClick(f.w.windowHandle(), b, {}, at);
+        } else {
+            QTest::mouseClick(f.w.windowHandle(), b, {}, at);
+            QTest::mouseClick(f.w.windowHandle(), b, {}, at);
+        }
+        QCOMPARE(f.rec.calls, QStringList(moves, "PicCard_Click(48)"));
+    }
+
     void cardBoxesMirrorTheModel_data()
     {
         QTest::addColumn<int>("card");
