@@ -1,7 +1,5 @@
 #include "dialog/DeluxeLayout.h"
 
-#include <cmath>
-
 namespace {
 
 constexpr double DialogWidth = 4500;
@@ -50,5 +48,3 @@ DeluxeLayout LayOutDeluxe(double promptHeight, bool hasButton2, bool hasButton3)
     // A third button without a second keeps its three-button place, clear of the centred first.
     return l;
 }
-
-int TwipsToPixels(double twips) { return static_cast<int>(std::floor(twips / TwipsPerPixel + 0.5)); }

@@ -21,6 +21,3 @@ inline constexpr double DeluxePromptWidth = 3375;
 inline constexpr double DeluxeExtraHeight = 1140;
 
 DeluxeLayout LayOutDeluxe(double promptHeight, bool hasButton2, bool hasButton3);
-
-// Nearest whole pixel, a half going up.
-int TwipsToPixels(double twips);

@@ -8,6 +8,7 @@
 #include "engine/Platform.h"
 #include "engine/TableModel.h"
 #include "resources/CardArt.h"
+#include "resources/SerifFont.h"
 
 namespace {
 
@@ -64,14 +65,7 @@ QString WithLineBreaks(QString text)
 
 QFont DeluxeFont(int pixelSize, bool italic, bool underline)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    f.setStyleHint(QFont::Serif);
-    f.setPixelSize(pixelSize);
-    f.setBold(true);
-    f.setItalic(italic);
-    f.setUnderline(underline);
-    return f;
+    return SerifPixels(pixelSize, Bold | (italic ? Italic : Plain) | (underline ? Underline : Plain));
 }
 
 int DeluxeLineHeight(const QFont& font)

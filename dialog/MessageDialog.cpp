@@ -15,11 +15,6 @@ namespace {
 
 const QColor DialogBack{0, 0, 255};
 
-QRect PixelRect(double left, double top, double width, double height)
-{
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
 QPointer<MFormDeluxe> theDialog;
 
 }  // namespace
@@ -52,26 +47,26 @@ void MFormDeluxe::LayOut(const MessageDialogRequest& r)
     prompt_->SetText(QString::fromStdString(r.Prompt));
     // A prompt taller than the screen would push the buttons out of reach, and the dialog
     // answers nothing else: it shows the lines that fit.
-    const int room = sg.isEmpty() ? std::numeric_limits<int>::max() : sg.height() - TwipsToPixels(DeluxeExtraHeight);
-    const double promptHeight = prompt_->HeightForText(TwipsToPixels(DeluxePromptWidth), room) * TwipsPerPixel;
+    const int room = sg.isEmpty() ? std::numeric_limits<int>::max() : sg.height() - Px(DeluxeExtraHeight);
+    const double promptHeight = prompt_->HeightForText(Px(DeluxePromptWidth), room) * TwipsPerPixel;
     layout_ = LayOutDeluxe(promptHeight, !r.Button2.empty(), !r.Button3.empty());
     const DeluxeLayout& l = layout_;
     const double left = (sg.width() * TwipsPerPixel - l.Width) / 2;
     const double top = (sg.height() * TwipsPerPixel - l.Height) / 2;
-    setFixedSize(TwipsToPixels(l.Width), TwipsToPixels(l.Height));
-    move(sg.topLeft() + QPoint(TwipsToPixels(left), TwipsToPixels(top)));
+    setFixedSize(Px(l.Width), Px(l.Height));
+    move(sg.topLeft() + QPoint(Px(left), Px(top)));
 
-    title_->setGeometry(PixelRect(l.TitleLeft, l.TitleTop, l.TitleWidth, l.TitleHeight));
+    title_->setGeometry(PxRect(l.TitleLeft, l.TitleTop, l.TitleWidth, l.TitleHeight));
     title_->SetText(QStringLiteral("   ") + QString::fromStdString(r.Title));
-    prompt_->setGeometry(PixelRect(l.PromptLeft, l.PromptTop, l.PromptWidth, l.PromptHeight));
-    icon_->setGeometry(PixelRect(l.IconLeft, l.IconTop, l.IconSize, l.IconSize));
+    prompt_->setGeometry(PxRect(l.PromptLeft, l.PromptTop, l.PromptWidth, l.PromptHeight));
+    icon_->setGeometry(PxRect(l.IconLeft, l.IconTop, l.IconSize, l.IconSize));
     icon_->SetIcon(r.Icon);
 
     const std::array<const std::string*, 3> captions = {&r.Button1, &r.Button2, &r.Button3};
     for (int i = 0; i < 3; ++i) {
         DeluxeButton* b = buttons_[i];
         b->Caption()->SetText(QString::fromStdString(*captions[i]));
-        b->move(TwipsToPixels(l.ButtonLeft[i]), TwipsToPixels(l.ButtonTop));
+        b->move(Px(l.ButtonLeft[i]), Px(l.ButtonTop));
         b->setVisible(l.ButtonVisible[i]);
     }
     update();

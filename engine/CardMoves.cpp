@@ -5,6 +5,7 @@
 #include "engine/CardTable.h"
 #include "engine/Layout.h"
 #include "engine/Pacing.h"
+#include "engine/StepPace.h"
 
 namespace {
 
@@ -22,14 +23,6 @@ constexpr int ComputerPlayExtra = 150;
 constexpr int PlayerPlayExtra = 300;
 constexpr int DrawExtra = 500;
 
-void SetPace(Game& g, int extra) { g.PauseLength = static_cast<int16_t>(g.Speed + extra); }
-
-void MoveToFront(Game& g, int16_t card, int left, int top)
-{
-    g.Table.Move(card, left, top);
-    g.Table.BringToFront(card);
-}
-
 // The card leaves its hand for the trick and its meld area, face up.
 void TakeOutToPlay(Game& g, int16_t card)
 {
@@ -39,6 +32,12 @@ void TakeOutToPlay(Game& g, int16_t card)
 }
 
 }  // namespace
+
+void MoveToFront(Game& g, int16_t card, int left, int top)
+{
+    g.Table.Move(card, left, top);
+    g.Table.BringToFront(card);
+}
 
 void PlayComputerCard(Game& g, int16_t CardIndex)
 {

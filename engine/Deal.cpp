@@ -3,6 +3,7 @@
 // trumps and the first phase begins.
 #include "engine/Deal.h"
 
+#include "engine/CardMoves.h"
 #include "engine/CardTable.h"
 #include "engine/Layout.h"
 #include "engine/Pacing.h"
@@ -18,7 +19,6 @@ constexpr int16_t FullStockCount = 24;  // the 23 face-down cards and the up car
 constexpr int16_t NineTurnedUpBonus = 10;
 constexpr int PacketsPerSide = 4;
 constexpr int CardsPerPacket = 3;
-constexpr int UpCardLeft = 100, UpCardTop = 100;
 // The stops of a dealt card on its way from the pack to its hand.
 constexpr int ToComputerStop1Left = 1080, ToComputerStop1Top = 1320;
 constexpr int ToComputerStop2Left = 2760, ToComputerStop2Top = 1220;
@@ -61,12 +61,6 @@ void DealPacket(Game& g, int32_t side)
             DealToComputer(g);
     }
     Pause(g);
-}
-
-void MoveToFront(Game& g, int16_t card, int left, int top)
-{
-    g.Table.Move(card, left, top);
-    g.Table.BringToFront(card);
 }
 
 }  // namespace

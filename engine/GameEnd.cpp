@@ -7,11 +7,11 @@
 #include "engine/Pacing.h"
 #include "engine/ScoreBoard.h"
 #include "engine/Settings.h"
+#include "engine/StepPace.h"
 
 namespace {
 
 constexpr int16_t TargetRise = 250;
-constexpr int KnockExtra = 300;
 
 bool Over(int16_t total, int16_t target) { return total >= target; }
 
@@ -31,7 +31,7 @@ void CheckDuringRound1(Game& g)
     }
     if (Over(g.TotalScoreC, g.TargetScore) && !Over(g.TotalScoreP, g.TargetScore)) {
         PlaySoundFile(g, "knock.wav");
-        g.PauseLength = static_cast<int16_t>(g.Speed + KnockExtra);
+        SetPace(g, KnockExtra);
         Pause(g);
         g.PauseLength = g.Speed;
         ComputerWinsGame(g);

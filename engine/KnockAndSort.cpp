@@ -4,12 +4,7 @@
 #include "engine/Layout.h"
 #include "engine/MessageDialog.h"
 #include "engine/Pacing.h"
-
-namespace {
-
-constexpr int16_t KnockHoldExtra = 300;
-
-}  // namespace
+#include "engine/StepPace.h"
 
 void CmdSort_Click(Game& g)
 {
@@ -34,7 +29,7 @@ void LblKnock_Click(Game& g)
         return;
     }
     PlaySoundFile(g, "knock.wav");
-    g.PauseLength = static_cast<int16_t>(g.Speed + KnockHoldExtra);
+    SetPace(g, KnockExtra);
     Pause(g);
     Pause(g);
     g.PlayerKnocked = true;

@@ -1,5 +1,6 @@
 #include "engine/Layout.h"
 
+#include "engine/CardMoves.h"
 #include "engine/Pacing.h"
 
 namespace {
@@ -17,8 +18,7 @@ bool InPlayerRow(const CardInfo& c) { return c.Location == LocPlayerHand && !c.M
 void Place(Game& g, int i, int16_t picture, int left, int top)
 {
     g.Table.PicCard[i].Picture = picture;
-    g.Table.Move(i, left, top);
-    g.Table.BringToFront(i);
+    MoveToFront(g, i, left, top);
 }
 
 }  // namespace

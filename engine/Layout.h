@@ -12,5 +12,8 @@ void LayOutComputerHand(Game& g);
 void LayOutStock(Game& g);
 void CollectTrick(Game& g, int32_t Who);
 
+// Where the up card lies, under the stock's slanting pile.
+inline constexpr int UpCardLeft = 100, UpCardTop = 100;
+
 inline constexpr const char* CaptionSortSuits = "Sort Suits";
 inline constexpr const char* CaptionSortSame = "Sort Same";

@@ -1,8 +1,10 @@
+#include "engine/CardMoves.h"
 #include "engine/Layout.h"
 #include "engine/MeldCommon.h"
 #include "engine/MeldLayout.h"
 #include "engine/Melds.h"
 #include "engine/Pacing.h"
+#include "engine/StepPace.h"
 
 namespace {
 
@@ -19,12 +21,10 @@ constexpr int NineOnTheWayLeft = 4110;
 constexpr int NineOnTheWayTop = 2295;
 constexpr int UpCardOnTheWayLeft = 2670;
 constexpr int UpCardOnTheWayTop = 2070;
-constexpr int UpCardPlaceLeft = 100;
-constexpr int UpCardPlaceTop = 100;
 
 // Every way out of a Dix leaves the pace at Speed.
 struct DixPace {
-    explicit DixPace(Game& g) : G(g) { G.PauseLength = static_cast<int16_t>(G.Speed + DixHoldExtra); }
+    explicit DixPace(Game& g) : G(g) { SetPace(G, DixHoldExtra); }
     ~DixPace() { G.PauseLength = G.Speed; }
     DixPace(const DixPace&) = delete;
     DixPace& operator=(const DixPace&) = delete;
@@ -49,8 +49,7 @@ void LayDown(Game& g, int32_t Who, int16_t nine)
     c.Melded = c.DixShown = c.DixUsed = true;
     PlaceMeldCard(g, Who, 1, nine);
     g.Table.PicCard[nine].Picture = nine;
-    g.Table.Move(nine, DixShownLeft, player ? PlayerDixShownTop : ComputerDixShownTop);
-    g.Table.BringToFront(nine);
+    MoveToFront(g, nine, DixShownLeft, player ? PlayerDixShownTop : ComputerDixShownTop);
     if (player) {
         Pause(g);
         ScoreMeld(g, Who, DixPoints);
@@ -76,10 +75,9 @@ void Exchange(Game& g, int32_t Who, int16_t nine)
 
     const int16_t up = g.UpCard;
     g.Cards[up].Location = HandOf(Who);
-    g.Table.Move(up, UpCardOnTheWayLeft, UpCardOnTheWayTop);
-    g.Table.BringToFront(up);
+    MoveToFront(g, up, UpCardOnTheWayLeft, UpCardOnTheWayTop);
 
-    g.PauseLength = static_cast<int16_t>(g.Speed + DixHoldExtra);
+    SetPace(g, DixHoldExtra);
     Pause(g);
 
     ScoreMeld(g, Who, DixPoints);
@@ -87,8 +85,7 @@ void Exchange(Game& g, int32_t Who, int16_t nine)
         EndPlayerMeldTurn(g);
     ReLayHand(g, Who);
 
-    g.Table.Move(nine, UpCardPlaceLeft, UpCardPlaceTop);
-    g.Table.BringToFront(nine);
+    MoveToFront(g, nine, UpCardLeft, UpCardTop);
     LayOutStock(g);
     g.UpCard = nine;
     ShowMeldStatus(g, Who, " melded Dix for 10 points.");

@@ -3,8 +3,10 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "engine/CardMoves.h"
 #include "engine/MeldCommon.h"
 #include "engine/Pacing.h"
+#include "engine/StepPace.h"
 
 namespace {
 
@@ -13,8 +15,6 @@ constexpr int PlayerSlotTop = 8640;
 constexpr int ComputerSlotTop = 1680;
 constexpr int16_t SlotHoldExtra = 250;    // each half of a presented card's hold, over Speed
 constexpr int16_t RowClosingExtra = 200;  // the wait after a row, over Speed
-
-int16_t SpeedPlus(const Game& g, int16_t extra) { return static_cast<int16_t>(g.Speed + extra); }
 
 // One pass along a row: the cards with this flag (and, when given, this value).
 struct Pass {
@@ -49,13 +49,12 @@ void LayOutMeldRow(Game& g, int32_t location, bool player, const Row& row, std::
                 if (c.Location != location || !(c.*pass.Flag) || (pass.Value != 0 && c.Value != pass.Value))
                     continue;
                 g.Table.PicCard[i].Picture = static_cast<int16_t>(i);
-                g.Table.Move(i, left, top);
-                g.Table.BringToFront(i);
+                MoveToFront(g, i, left, top);
                 left += row.Step;
                 if (row.PauseEachCard)
                     Pause(g);
             }
-    g.PauseLength = SpeedPlus(g, RowClosingExtra);
+    SetPace(g, RowClosingExtra);
     Pause(g);
     g.PauseLength = g.Speed;
 }
@@ -68,14 +67,13 @@ int32_t SideHand(int32_t Who) { return IsMeldSide(Who) ? HandOf(Who) : 0; }
 
 void PlaceMeldCard(Game& g, int32_t Who, uint8_t Slot, int16_t CardIndex)
 {
-    g.PauseLength = SpeedPlus(g, SlotHoldExtra);
+    SetPace(g, SlotHoldExtra);
     const int left = Slot >= 1 && Slot <= std::size(SlotLeft) ? SlotLeft[Slot - 1] : 0;
     const bool player = Who == SidePlayer;
     if ((player || Who == SideComputer) && CardIndex >= 1 && CardIndex <= CardCount) {
         if (!player)
             g.Table.PicCard[CardIndex].Picture = CardIndex;  // the computer's card turns face up
-        g.Table.Move(CardIndex, left, player ? PlayerSlotTop : ComputerSlotTop);
-        g.Table.BringToFront(CardIndex);
+        MoveToFront(g, CardIndex, left, player ? PlayerSlotTop : ComputerSlotTop);
         PauseWithCardSound(g);
         Pause(g);
     }

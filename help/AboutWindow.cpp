@@ -29,7 +29,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, QRect twi
     pal.setColor(QPalette::WindowText, Qt::black);
     l->setPalette(pal);
     l->setAutoFillBackground(true);
-    l->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    l->setGeometry(PxRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return l;
 }
 
@@ -39,7 +39,7 @@ public:
     explicit IconBox(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("picIcon"));
-        setGeometry(TwipsRect(240, 240, 540, 540));
+        setGeometry(PxRect(240, 240, 540, 540));
     }
 
 protected:
@@ -63,7 +63,7 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialo
     setWindowTitle(QStringLiteral("About MyApp"));
     setWindowIcon(WindowIcon());
     PaintNavy(this);
-    setFixedSize(Twips(5730), Twips(3555));
+    setFixedSize(Px(5730), Px(3555));
 
     new IconBox(this);
     lblTitle = MakeLabel(this, "lblTitle", "Application Title", {1050, 240, 3885, 480}, 12, false);
@@ -109,8 +109,8 @@ void frmAbout::paintEvent(QPaintEvent*)
 {
     // The etched separator: a grey line with a white one just below it.
     QPainter p(this);
-    p.fillRect(QRect(QPoint(Twips(105), Twips(2460) - 1), QPoint(Twips(5654), Twips(2460))), Qt::white);
-    p.fillRect(QRect(QPoint(Twips(90), Twips(2445)), QPoint(Twips(5654), Twips(2445))),
+    p.fillRect(QRect(QPoint(Px(105), Px(2460) - 1), QPoint(Px(5654), Px(2460))), Qt::white);
+    p.fillRect(QRect(QPoint(Px(90), Px(2445)), QPoint(Px(5654), Px(2445))),
                QColor(128, 128, 128));
 }
 

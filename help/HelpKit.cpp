@@ -6,22 +6,6 @@
 #include "engine/Cards.h"
 #include "resources/CardArt.h"
 
-int Twips(int twips) { return qRound(double(twips) / TwipsPerPixel); }
-
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
-}
-
-QFont HelpSerif(double points, bool bold)
-{
-    QFont f(QStringLiteral("Liberation Serif"));
-    f.setStyleHint(QFont::Serif);
-    f.setPixelSize(qRound(points * 4.0 / 3.0));
-    f.setBold(bold);
-    return f;
-}
-
 void PaintNavy(QWidget* w)
 {
     QPalette pal = w->palette();
@@ -36,7 +20,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 {
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(QString::fromUtf8(name));
-    b->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    b->setGeometry(PxRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QPalette pal = b->palette();
     pal.setColor(QPalette::Button, face);
     pal.setColor(QPalette::ButtonText, Qt::black);
@@ -50,7 +34,7 @@ HelpCard::HelpCard(QWidget* parent, int cardIndex, int left, int top)
     : QWidget(parent), cardIndex_(cardIndex)
 {
     constexpr int CardTwips = 825;
-    setGeometry(TwipsRect(left, top, CardTwips, CardTwips));
+    setGeometry(PxRect(left, top, CardTwips, CardTwips));
 }
 
 void HelpCard::paintEvent(QPaintEvent*)

@@ -15,14 +15,15 @@ inline const QColor HelpNavy{0, 0, 128};
 inline const QColor HelpPaleCyan{192, 255, 255};
 inline const QColor HelpPaleGreen{192, 255, 192};
 
-// Positions and sizes are given in twips, 15 to a logical pixel.
+// Positions and sizes are given in twips.
 #include "resources/Measure.h"
-int Twips(int twips);
-QRect TwipsRect(int left, int top, int width, int height);
+#include "resources/SerifFont.h"
 
-// The serif face at the given point size, set by pixel size (a point is 4/3 of a pixel) so the
-// pages look the same on every screen.
-QFont HelpSerif(double points, bool bold = true);
+// The serif face at the given point size, Liberation Serif first.
+inline QFont HelpSerif(double points, bool bold = true)
+{
+    return SerifFont(points, bold ? Bold : Plain, SerifFirst::Liberation);
+}
 
 // Paints a navy window with pale cyan text.
 void PaintNavy(QWidget* w);

@@ -87,7 +87,7 @@ HelpPage::HelpPage(int page, const char* name, const char* caption, int widthTwi
     setAttribute(Qt::WA_DeleteOnClose);
     PaintNavy(this);
     setFont(font);
-    resize(Twips(widthTwips), Twips(heightTwips));
+    resize(Px(widthTwips), Px(heightTwips));
     setMinimumSize(size());
     // Centred on the screen when first shown; later showings keep the place the user gave it.
     if (const QScreen* s = screen())
@@ -158,7 +158,7 @@ FrmHelp2::FrmHelp2()
         label->setFont(HelpSerif(11.25));
         PaintNavy(label);
         const QRect& r = group.LabelTwips;
-        label->setGeometry(TwipsRect(r.x(), r.y(), r.width(), r.height()));
+        label->setGeometry(PxRect(r.x(), r.y(), r.width(), r.height()));
         // A caption that wraps to more lines than its box holds gets the height it needs, so
         // no line is cut in half; nothing lies below a label.
         label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));

@@ -6,6 +6,7 @@
 
 #include "engine/Cards.h"
 #include "resources/ArtParts.h"
+#include "resources/SerifFont.h"
 
 namespace {
 
@@ -108,13 +109,26 @@ void DrawSuit(QPainter& p, int suit, const QRectF& box, bool inverted)
     p.restore();
 }
 
-QFont ArtFont(const char* family, qreal pixelSize, bool bold)
+namespace {
+
+int ArtPixels(qreal pixelSize) { return qMax(1, qRound(pixelSize)); }
+
+QFont Smooth(QFont f)
 {
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(qMax(1, qRound(pixelSize)));
-    f.setBold(bold);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
+}
+
+}  // namespace
+
+QFont ArtSerif(qreal pixelSize) { return Smooth(SerifPixels(ArtPixels(pixelSize), Bold, SerifFirst::Liberation)); }
+
+QFont ArtSans(qreal pixelSize)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(ArtPixels(pixelSize));
+    f.setBold(true);
+    return Smooth(f);
 }
 
 void DrawCardBlank(QPainter& p, const QRectF& rect, qreal radius)

@@ -26,8 +26,9 @@ const QPainterPath& SuitPath(int suit);
 // A suit symbol in its ink filling box; upside down when inverted, as on the lower half of a card.
 void DrawSuit(QPainter& p, int suit, const QRectF& box, bool inverted = false);
 
-// Liberation fonts by pixel size, so text is as large on every screen as the picture around it.
-QFont ArtFont(const char* family, qreal pixelSize, bool bold = true);
+// Bold faces by pixel size, so text is as large on every screen as the picture around it.
+QFont ArtSerif(qreal pixelSize);
+QFont ArtSans(qreal pixelSize);
 
 // Text whose inked glyphs are centred on the point, squeezed sideways if wider than maxWidth.
 void DrawCentredText(QPainter& p, const QString& text, const QFont& font, QPointF centre,

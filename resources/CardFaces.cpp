@@ -25,7 +25,7 @@ struct CornerStyle {
 void DrawCorner(QPainter& p, const CardFace& face, const CornerStyle& style)
 {
     DrawCentredText(p, QString::fromLatin1(RankIndex(face.rank)),
-                    ArtFont("Liberation Sans", style.rankPixels), style.rankCentre,
+                    ArtSans(style.rankPixels), style.rankCentre,
                     style.rankMaxWidth, SuitInk(face.suit));
     DrawSuit(p, face.suit, style.suitBox);
 }
@@ -71,7 +71,7 @@ QRectF Centred(QPointF centre, QSizeF size)
 void DrawCompactPips(QPainter& p, const CardFace& face, QPointF middle)
 {
     DrawSuit(p, face.suit, Centred(middle + QPointF(0, 7), {15, 16}));
-    DrawCentredText(p, QString::fromLatin1(RankIndex(face.rank)), ArtFont("Liberation Sans", 14),
+    DrawCentredText(p, QString::fromLatin1(RankIndex(face.rank)), ArtSans(14),
                     middle - QPointF(0, 10), 20, SuitInk(face.suit));
 }
 

@@ -134,7 +134,7 @@ void DrawCourtPanel(QPainter& p, const CardFace& face, const QRectF& panel, bool
     DrawHeaddress(p, face.rank, QRectF(At(panel, 0.2, 0.08), QSizeF(w * 0.6, h * 0.2)));
     const qreal letterPixels = qMin(w * 0.85, h * 0.38);
     const QPointF letterAt = At(panel, 0.5, withSuit ? 0.5 : 0.62);
-    DrawCentredText(p, QString::fromLatin1(RankIndex(face.rank)), ArtFont("Liberation Serif", letterPixels),
+    DrawCentredText(p, QString::fromLatin1(RankIndex(face.rank)), ArtSerif(letterPixels),
                     letterAt, w * 0.8, SuitInk(face.suit));
     if (withSuit) {
         const QSizeF pip(w * 0.34, w * 0.36);

@@ -23,7 +23,7 @@ void MiniCourtCard(QPainter& p, QPointF centre, qreal angle, QSizeF size, int su
     p.setPen(QPen(CourtFrame(rank), 0.9));
     p.setBrush(CourtGround(rank));
     p.drawRect(panel);
-    DrawCentredText(p, QString::fromLatin1(RankIndex(rank)), ArtFont("Liberation Serif", panel.height() * 0.72),
+    DrawCentredText(p, QString::fromLatin1(RankIndex(rank)), ArtSerif(panel.height() * 0.72),
                     panel.center(), panel.width() * 0.9, SuitInk(suit));
     p.restore();
 }
@@ -117,11 +117,11 @@ void PaintDialogIcon(QPainter& p, int icon)
         break;
     case 2:
         Disc(p, QColor(24, 150, 64), QColor(10, 95, 38));
-        DrawCentredText(p, QStringLiteral("?"), ArtFont("Liberation Sans", 22), IconBox.center(), 20, Qt::white);
+        DrawCentredText(p, QStringLiteral("?"), ArtSans(22), IconBox.center(), 20, Qt::white);
         break;
     default:
         Disc(p, QColor(24, 44, 150), QColor(10, 22, 90));
-        DrawCentredText(p, QStringLiteral("i"), ArtFont("Liberation Serif", 24), IconBox.center(), 20, Qt::white);
+        DrawCentredText(p, QStringLiteral("i"), ArtSerif(24), IconBox.center(), 20, Qt::white);
         break;
     }
     p.restore();

@@ -3,38 +3,15 @@
 // pixel size so that they do not change with the screen's DPI.
 #include <QColor>
 #include <QFont>
-#include <QRect>
 #include <QStringList>
-#include <cmath>
 
 #include "resources/Measure.h"
-
-// Twips to logical pixels, to the nearest pixel.
-inline int Px(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
-
-inline QRect PxRect(int left, int top, int width, int height)
-{
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
+#include "resources/SerifFont.h"
 
 // The window's client area, status bar included.
 inline constexpr int ClientWidthTwips = 12885;
 inline constexpr int ClientHeightTwips = 12180;
 inline constexpr int StatusBarHeightPx = 24;
-
-enum FontStyle : unsigned { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
-
-// The serif face the table is designed in; Liberation Serif has the same metrics.
-inline QFont SerifFont(double points, unsigned style)
-{
-    QFont f;
-    f.setFamilies(QStringList{"Times New Roman", "Liberation Serif"});
-    f.setPixelSize(static_cast<int>(std::lround(points * 4.0 / 3.0)));
-    f.setBold(style & Bold);
-    f.setItalic(style & Italic);
-    f.setUnderline(style & Underline);
-    return f;
-}
 
 // The small sans face of the status bar.
 inline QFont StatusFont()

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(d.Label3()->Text(), "   " + title);
         QCOMPARE(d.Label2()->geometry(), QRect(6, 30, 225, promptHeight));
         QCOMPARE(d.Label2()->Text(), prompt);
-        QCOMPARE(d.Picture1()->geometry(), QRect(260, TwipsToPixels(h * 15 / 2.0 - 255), 34, 34));
+        QCOMPARE(d.Picture1()->geometry(), QRect(260, Px(h * 15 / 2.0 - 255), 34, 34));
         QCOMPARE(d.Picture1()->Icon(), int(IconCards));
         const QStringList captions{"O.K", "Maybe", "Never"};
         for (int i = 0; i < 3; ++i) {
@@ -183,7 +183,7 @@ private slots:
             QCOMPARE(b->Caption()->Text(), captions[i]);
         }
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(d.pos(), QPoint(TwipsToPixels((screen.width() - 300) * 7.5), TwipsToPixels((screen.height() - h) * 7.5)));
+        QCOMPARE(d.pos(), QPoint(Px((screen.width() - 300) * 7.5), Px((screen.height() - h) * 7.5)));
     }
 
     void promptTallerThanTheScreenKeepsTheButtonsOnIt()
