@@ -1,7 +1,5 @@
 #include "engine/Flow.h"
 
-#include "engine/Deal.h"
-
 void RequestFlow(Game& g, FlowRequest request)
 {
     // Exit outranks a new deal asked for in the same breath.
@@ -38,7 +36,7 @@ void RunFlows(Game& g)
         }
         ++g.FlowSerial;
         try {
-            (g.HandEntry ? g.HandEntry : &NewHand)(g);
+            g.HandEntry(g);
         } catch (const FlowAbandoned&) {
         }
     }

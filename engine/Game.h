@@ -3,6 +3,7 @@
 // window's handlers read and write directly.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/Cards.h"
@@ -13,7 +14,7 @@
 enum class FlowRequest { None, NewHand, Exit };
 
 struct Game {
-    explicit Game(Platform& platform) : Plat(platform) {}
+    explicit Game(Platform& platform);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -77,7 +78,7 @@ struct Game {
     uint64_t FlowSerial = 0; // counts the flows started, for tests of abandonment
     // What the runner starts for FlowRequest::NewHand: NewHand, or a stand-in in the runner's
     // own tests.
-    void (*HandEntry)(Game&) = nullptr;
+    std::function<void(Game&)> HandEntry;
 
     // Set while a meld procedure of the user is moving its cards, so that a second click on a
     // meld button in the same turn does nothing.

@@ -56,10 +56,6 @@ struct Counts {
     std::array<int, MomentCount> Moments{};
 };
 
-class AbandonRun;
-AbandonRun* current = nullptr;
-void (*selfPlayEntry)(Game&) = nullptr;
-
 class AbandonRun {
 public:
     AbandonRun(uint64_t seed, int kinds, double rate, Counts& counts)
@@ -68,15 +64,16 @@ public:
         VirtualPlatform& plat = play_.Plat();
         auto base = plat.AnswerDialog;
         plat.AnswerDialog = [this, base](const MessageDialogRequest& r) { return Answer(r, base); };
-        selfPlayEntry = play_.G().HandEntry;
-        play_.G().HandEntry = &AbandonRun::Entry;
+        // The runner is about to deal the next hand, or has ended the program.
+        play_.G().HandEntry = [this, deal = play_.G().HandEntry](Game& g) {
+            CheckReplaced();
+            deal(g);
+        };
     }
 
     void Run()
     {
-        current = this;
         play_.Run();
-        current = nullptr;
         CheckEnd();
     }
 
@@ -96,12 +93,6 @@ private:
 
     Game& G() { return play_.G(); }
     std::string File(const char* name) { return play_.Plat().Folder + "/" + name; }
-
-    static void Entry(Game& g)
-    {
-        current->CheckReplaced();
-        selfPlayEntry(g);
-    }
 
     void Inject()
     {

@@ -22,16 +22,6 @@ QString Describe(const MessageDialogRequest& r)
 QString ExitDialog() { return QString(ExitQuestion) + "|No Continue|Yes Exit||2|Really Exit?"; }
 QString CloseDialog() { return QString(CloseQuestion) + "|Yes Exit|Carry On||2|Really Exit?"; }
 
-// A hand stand-in: waits for the user's card, then for a second one, counting how far it got.
-int handSteps = 0;
-void WaitingHand(Game& g)
-{
-    for (handSteps = 0; handSteps < 2; ++handSteps) {
-        g.PlayerToPlay = true;
-        WaitWhile(g, g.PlayerToPlay);
-    }
-}
-
 struct Table {
     Table()
     {
@@ -50,7 +40,14 @@ struct Table {
     // given by onIdle.
     void PlayWaitingHand(std::initializer_list<int16_t> answers, std::function<bool()> onIdle)
     {
-        t.g.HandEntry = &WaitingHand;
+        // A hand stand-in: waits for the user's card, then for a second one, counting how far
+        // it got.
+        t.g.HandEntry = [this](Game& g) {
+            for (handSteps = 0; handSteps < 2; ++handSteps) {
+                g.PlayerToPlay = true;
+                WaitWhile(g, g.PlayerToPlay);
+            }
+        };
         t.g.GameInProgress = true;
         t.plat.DialogAnswers = answers;
         t.plat.OnIdle = std::move(onIdle);
@@ -66,6 +63,7 @@ struct Table {
     }
     QTemporaryDir dir;
     TestTable t;
+    int handSteps = 0;
 };
 
 bool SameBoxes(const std::array<CardBox, 49>& a, const std::array<CardBox, 49>& b)
@@ -173,7 +171,7 @@ private slots:
                 plat.Post([&] { g.PlayerToPlay = false; });
             return true;
         });
-        QCOMPARE(handSteps, 2);
+        QCOMPARE(table.handSteps, 2);
         QCOMPARE(plat.Dialogs.size(), size_t(4));
         QVERIFY(!plat.Ended);
         QCOMPARE(g.WaitDepth, 0);
@@ -191,7 +189,7 @@ private slots:
             return true;
         });
         QVERIFY(plat.Ended);
-        QCOMPARE(handSteps, 0);  // the first wait never returned to the hand
+        QCOMPARE(table.handSteps, 0);  // the first wait never returned to the hand
         QCOMPARE(g.WaitDepth, 0);
         QCOMPARE(table.AllDat(), AllDatLine);
     }

@@ -9,34 +9,38 @@ namespace {
 
 // A stand-in for a hand: it moves card box 1 to say which flow moved it last, pauses, and
 // waits for the user's "card" again and again.
-struct FakeHandLog {
+struct FakeHand {
     std::vector<uint64_t> moves;         // FlowSerial of every move
     std::vector<uintptr_t> entryFrames;  // stack position at every flow start
     int starts = 0;
-};
-FakeHandLog* fakeLog = nullptr;
 
-void FakeHand(Game& g)
-{
-    const uint64_t me = g.FlowSerial;
-    ++fakeLog->starts;
-    fakeLog->entryFrames.push_back(reinterpret_cast<uintptr_t>(__builtin_frame_address(0)));
-    for (int k = 0; k < 1000; ++k) {
-        g.Table.PicCard[1].Left = static_cast<int>(me);
-        fakeLog->moves.push_back(me);
-        g.PauseLength = 100;
-        Pause(g);
-        g.PlayerToPlay = true;
-        WaitWhile(g, g.PlayerToPlay);
+    void EnterAt(Game& g)
+    {
+        g.HandEntry = [this](Game& game) { Play(game); };
     }
-}
+
+    void Play(Game& g)
+    {
+        const uint64_t me = g.FlowSerial;
+        ++starts;
+        entryFrames.push_back(reinterpret_cast<uintptr_t>(__builtin_frame_address(0)));
+        for (int k = 0; k < 1000; ++k) {
+            g.Table.PicCard[1].Left = static_cast<int>(me);
+            moves.push_back(me);
+            g.PauseLength = 100;
+            Pause(g);
+            g.PlayerToPlay = true;
+            WaitWhile(g, g.PlayerToPlay);
+        }
+    }
+};
 
 }  // namespace
 
 class PacingTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { fakeLog = &log_; log_ = {}; }
+    void init() { log_ = {}; }
 
     void pauseOfZeroOrLessHandlesNoEvent_data()
     {
@@ -137,7 +141,7 @@ private slots:
     {
         // New Game asked for from a pause inside a card handler inside the wait for the card.
         TestTable t;
-        t.g.HandEntry = &FakeHand;
+        log_.EnterAt(t.g);
         int clicks = 0;
         t.plat.OnIdle = [&] {
             t.plat.Post([&] {
@@ -169,7 +173,7 @@ private slots:
     void manyReplacementsKeepTheStackFlat()
     {
         TestTable t;
-        t.g.HandEntry = &FakeHand;
+        log_.EnterAt(t.g);
         int clicks = 0;
         t.plat.OnIdle = [&] {
             ++clicks;
@@ -198,7 +202,7 @@ private slots:
     void exitEndsEverythingAtOnce()
     {
         TestTable t;
-        t.g.HandEntry = &FakeHand;
+        log_.EnterAt(t.g);
         t.plat.At(250, [&] { RequestFlow(t.g, FlowRequest::Exit); });
         t.plat.OnIdle = [&] {
             t.plat.Post([&] { t.g.PlayerToPlay = false; });
@@ -216,7 +220,7 @@ private slots:
     void requestWhileIdleSchedulesTheRunner()
     {
         TestTable t;
-        t.g.HandEntry = &FakeHand;
+        log_.EnterAt(t.g);
         QVERIFY(!t.plat.FlowRunnerScheduled);
         RequestFlow(t.g, FlowRequest::Exit);
         QVERIFY(t.plat.FlowRunnerScheduled);
@@ -235,7 +239,7 @@ private slots:
     }
 
 private:
-    FakeHandLog log_;
+    FakeHand log_;
 };
 
 QTEST_APPLESS_MAIN(PacingTest)

@@ -13,9 +13,6 @@
 
 namespace {
 
-// The driver whose game the flow runner is dealing; HandEntry is a plain function pointer.
-SelfPlay* active = nullptr;
-
 constexpr int HandPoints = 240 + LastTrickBonus;
 constexpr int NinePoints = 10;
 constexpr int MaxExtraActions = 3;
@@ -73,7 +70,7 @@ SelfPlay::SelfPlay(SelfPlayOptions options)
             options_.Inject(*this);
     };
     plat_.AnswerDialog = [this](const MessageDialogRequest& r) { return AnswerDialog(r); };
-    game_->HandEntry = &SelfPlay::HandEntry;
+    game_->HandEntry = [this](Game& g) { EnterHand(g); };
 }
 
 SelfPlay::~SelfPlay()
@@ -99,7 +96,6 @@ void SelfPlay::Violation(const std::string& what)
 void SelfPlay::Run()
 {
     Game& g = *game_;
-    active = this;
     Form_Load(g);
     g.Speed = options_.Speed;
     RunHandler(g, [&] { MnuNew_Click(g); });
@@ -110,7 +106,6 @@ void SelfPlay::Run()
     } catch (const std::exception& e) {
         Violation(std::string("exception: ") + e.what());
     }
-    active = nullptr;
     if (!plat_.Ended)
         Violation("the program did not end");
     if (stats_.Games != options_.Games && !(options_.MayExitEarly && plat_.Ended))
@@ -119,10 +114,10 @@ void SelfPlay::Run()
         Violation("waits left on the stack at the end");
 }
 
-void SelfPlay::HandEntry(Game& g)
+void SelfPlay::EnterHand(Game& g)
 {
-    active->frames_.push_back(reinterpret_cast<uintptr_t>(__builtin_frame_address(0)));
-    active->StartHand();
+    frames_.push_back(reinterpret_cast<uintptr_t>(__builtin_frame_address(0)));
+    StartHand();
     NewHand(g);
 }
 

@@ -70,7 +70,7 @@ public:
     void Violation(const std::string& what);
 
 private:
-    static void HandEntry(Game& g);
+    void EnterHand(Game& g);
     void StartHand();
     void CheckInvariants();
     void CheckHandEnd();

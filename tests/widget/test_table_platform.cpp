@@ -22,14 +22,16 @@ struct FakeWindow : TableHost {
 };
 
 struct Setup {
-    explicit Setup(uint32_t firstTick = 0) : plat(firstTick), g(plat) { plat.Attach(g, &window); }
+    explicit Setup(uint32_t firstTick = 0) : plat(firstTick), g(plat)
+    {
+        plat.Attach(g, &window);
+        g.HandEntry = [this](Game&) { ++hands; };
+    }
     FakeWindow window;
     QtPlatform plat;
     Game g;
+    int hands = 0;
 };
-
-int hands = 0;
-void CountedHand(Game&) { ++hands; }
 
 double ThreadCpuMs()
 {
@@ -54,8 +56,6 @@ void WhenOpen(std::function<void(Dialog*)> check)
 class TablePlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { hands = 0; }
-
     void pauseLastsItsLength_data()
     {
         QTest::addColumn<uint>("firstTick");
@@ -120,11 +120,10 @@ private slots:
     void flowRunnerStartsTheHandFromTheTop()
     {
         Setup s;
-        s.g.HandEntry = &CountedHand;
         RequestFlow(s.g, FlowRequest::NewHand);
-        QCOMPARE(hands, 0);  // never from inside the request
+        QCOMPARE(s.hands, 0);  // never from inside the request
         QCoreApplication::processEvents();
-        QCOMPARE(hands, 1);
+        QCOMPARE(s.hands, 1);
         QVERIFY(!s.g.FlowRunning);
         QCOMPARE(s.g.PendingFlow, FlowRequest::None);
     }
@@ -132,28 +131,26 @@ private slots:
     void flowAskedForInsideAWaitStartsOnceBackAtTheTop()
     {
         Setup s;
-        s.g.HandEntry = &CountedHand;
         s.g.WaitDepth = 1;  // a dialog opened from an idle handler
         RequestFlow(s.g, FlowRequest::NewHand);
         QCoreApplication::processEvents();
-        QCOMPARE(hands, 0);
+        QCOMPARE(s.hands, 0);
         s.g.WaitDepth = 0;
         ResumePendingFlow(s.g);
         QCoreApplication::processEvents();
-        QCOMPARE(hands, 1);
+        QCOMPARE(s.hands, 1);
     }
 
     void exitUnloadsTheWindowAndEnds()
     {
         Setup s;
-        s.g.HandEntry = &CountedHand;
         RequestFlow(s.g, FlowRequest::Exit);
         QCoreApplication::processEvents();
         QVERIFY(s.window.unloaded);
         QVERIFY(s.plat.Ended());
         RequestFlow(s.g, FlowRequest::NewHand);  // nothing starts after the end
         QCoreApplication::processEvents();
-        QCOMPARE(hands, 0);
+        QCOMPARE(s.hands, 0);
     }
 
     void plainMessageBox()
