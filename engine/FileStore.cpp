@@ -33,6 +33,9 @@ private:
     int fd_;
 };
 
+// The reason the last call failed.
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
 bool WriteAll(int fd, const std::string& bytes)
 {
     size_t done = 0;
@@ -40,6 +43,8 @@ bool WriteAll(int fd, const std::string& bytes)
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = EIO;  // a write that takes nothing sets no reason of its own
         if (n <= 0)
             return false;
         done += static_cast<size_t>(n);
@@ -84,24 +89,25 @@ bool WriteUnnamed(const std::string& folder, const std::string& temp, const std:
     return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
-// The same with the temporary name from the start. False when any step failed; the file is
+// The same with the temporary name from the start. When a step failed, its reason; the file is
 // removed then.
-bool WriteNamed(const std::string& temp, const std::string& bytes)
+std::error_code WriteNamed(const std::string& temp, const std::string& bytes)
 {
     Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (out.get() < 0)
-        return false;
+        return LastError();
     const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
-    if (!out.Close() || !written) {
+    if (!written || !out.Close()) {
+        const std::error_code failure = LastError();
         ::unlink(temp.c_str());
-        return false;
+        return failure;
     }
-    return true;
+    return {};
 }
 
 }  // namespace
 
-bool ReplaceFile(const std::string& path, const std::string& bytes)
+std::error_code ReplaceFile(const std::string& path, const std::string& bytes)
 {
     // One name per process, so that two copies of the game never write into each other's file.
     const std::string temp = TempFileName(path, ::getpid());
@@ -109,14 +115,17 @@ bool ReplaceFile(const std::string& path, const std::string& bytes)
     // process has now; no live process can own it, and left there it would fail every save.
     ::unlink(temp.c_str());
     const std::string folder = FolderOf(path);
-    if (!WriteUnnamed(folder, temp, bytes) && !WriteNamed(temp, bytes))
-        return false;
+    if (!WriteUnnamed(folder, temp, bytes)) {
+        if (const std::error_code failure = WriteNamed(temp, bytes))
+            return failure;
+    }
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        const std::error_code failure = LastError();
         ::unlink(temp.c_str());
-        return false;
+        return failure;
     }
     SyncFolder(folder);
-    return true;
+    return {};
 }
 
 void RemoveDeadSaves(const std::string& path)

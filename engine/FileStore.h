@@ -4,11 +4,12 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <system_error>
 
 // Writes the bytes to a new file in the same folder, flushes it to the disk and renames it
-// over the path. False when any step failed; the file at the path is then as it was, and no
-// new file is left behind.
-bool ReplaceFile(const std::string& path, const std::string& bytes);
+// over the path. When any step failed, its reason; the file at the path is then as it was, and
+// no new file is left behind.
+std::error_code ReplaceFile(const std::string& path, const std::string& bytes);
 
 // Removes the temporary files of ReplaceFile for the path that copies of the program killed in
 // the middle of a save left behind. A file of a process still alive is its save in progress and

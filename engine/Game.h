@@ -29,6 +29,8 @@ struct Game {
     std::string PlayerName;
     std::string BotName;
     int16_t TargetScore = 0;
+    // A save has failed in this run and the user has been told.
+    bool SaveFailureTold = false;
 
     // Game and hand.
     bool GameInProgress = false;

@@ -18,16 +18,28 @@ std::string FileInAppFolder(Game& g, const char* name) { return g.Plat.AppPath()
 
 // A file that cannot be written costs only that write: the game goes on, and the old file
 // stands whole.
-void WriteSettingsLine(Game& g, const char* name)
+std::error_code WriteSettingsLine(Game& g, const std::string& path)
 {
-    (void)ReplaceFile(FileInAppFolder(g, name), FormatSettingsLine(RecordOf(g)));
+    return ReplaceFile(path, FormatSettingsLine(RecordOf(g)));
 }
 
 }  // namespace
 
-void SaveSettings(Game& g) { WriteSettingsLine(g, "Data.dat"); }
+void SaveSettings(Game& g)
+{
+    const std::string path = FileInAppFolder(g, "Data.dat");
+    const std::error_code failure = WriteSettingsLine(g, path);
+    // Said once a run: the user learns that changes may not last, and is not asked to click
+    // the same news away at every later save.
+    if (!failure || g.SaveFailureTold)
+        return;
+    g.SaveFailureTold = true;
+    g.Plat.MsgBox("Your settings and statistics could not be saved in " + path + ": " + failure.message() +
+                  ". The game goes on, but changes may be lost when you leave.");
+}
 
-void WriteAllDat(Game& g) { WriteSettingsLine(g, "All.dat"); }
+// Written as the program ends: a failure then is not worth holding up the exit for.
+void WriteAllDat(Game& g) { (void)WriteSettingsLine(g, FileInAppFolder(g, "All.dat")); }
 
 void ReadSettings(Game& g)
 {

@@ -221,23 +221,27 @@ private slots:
     void unusableFilesCostNothingElse_data()
     {
         QTest::addColumn<QString>("obstacle");
-        QTest::newRow("folder gone") << "folder gone";
-        QTest::newRow("a folder in the file's place") << "folder";
-        QTest::newRow("a pipe in the file's place") << "pipe";
+        QTest::addColumn<QString>("reason");  // empty: the save goes through
+        QTest::newRow("folder gone") << "folder gone" << "No such file or directory";
+        QTest::newRow("a folder in the file's place") << "folder" << "Is a directory";
+        QTest::newRow("a pipe in the file's place") << "pipe" << "";
     }
     void unusableFilesCostNothingElse()
     {
-        // Nothing is read from it, nothing hangs, a save fails quietly and leaves no file
-        // behind, and the game keeps its values.
+        // Nothing is read from it, nothing hangs, a failing save leaves no file behind and is
+        // told once in the run, and the game keeps its values and goes on.
         QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         QString folder = dir.path();
-        if (obstacle == "folder gone")
+        if (obstacle == "folder gone") {
             folder = dir.filePath("nowhere");
-        else if (obstacle == "folder")
+        } else if (obstacle == "folder") {
             QVERIFY(QDir(folder).mkdir("Data.dat"));
-        else
+            WriteAll(dir.filePath("Data.dat/mine"), "the user's");
+        } else {
             QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Data.dat")).constData(), 0600), 0);
+        }
         Run run(folder);
         QCOMPARE(run.g().Speed, int16_t(100));
         QCOMPARE(run.g().PlayerName, std::string("Player"));
@@ -248,6 +252,18 @@ private slots:
         QCOMPARE(Others(dir.path(), {"Data.dat", "All.dat"}), QStringList());
         if (obstacle != "folder gone")
             QCOMPARE(ReadAll(dir.filePath("All.dat")), QByteArray("0,0,25,\"Player\",\"\",1000\r\n"));
+
+        MnuFast_Click(run.g());  // a second save, and the speed's own notice after it
+        const std::vector<std::string>& boxes = run.t.plat.MsgBoxes;
+        QCOMPARE(boxes.size(), size_t(reason.isEmpty() ? 1 : 2));
+        QVERIFY(boxes.back().starts_with(" The cards should now play faster"));
+        if (!reason.isEmpty()) {
+            const QString told = QString::fromStdString(boxes.front());
+            QVERIFY2(told.contains(folder + "/Data.dat") && told.contains(reason), qPrintable(told));
+        }
+        if (obstacle == "folder")
+            QCOMPARE(ReadAll(dir.filePath("Data.dat/mine")), QByteArray("the user's"));
+        QCOMPARE(Others(dir.path(), {"Data.dat", "All.dat"}), QStringList());
     }
 
     void fullDiskKeepsTheOldFile()
@@ -275,6 +291,8 @@ private slots:
         SaveSettings(run.g());  // with room again, the save goes through
         QCOMPARE(ReadAll(dir.filePath("Data.dat")),
                  QByteArray("5,6,250,\"A much longer name than before\",\"Merriel\",1000\r\n"));
+        QCOMPARE(run.t.plat.MsgBoxes.size(), size_t(1));
+        QVERIFY(QString::fromStdString(run.t.plat.MsgBoxes[0]).contains("File too large"));
     }
 
     void crashDuringASaveKeepsTheOldFile()
