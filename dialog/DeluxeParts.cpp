@@ -145,7 +145,10 @@ void DeluxeIconBox::paintEvent(QPaintEvent*)
     DrawBorder(p, rect());
 }
 
-DeluxeCaption::DeluxeCaption(QWidget* parent) : DeluxeText(parent, DeluxeFont(CaptionPixels)) {}
+DeluxeCaption::DeluxeCaption(QWidget* parent) : DeluxeText(parent, DeluxeFont(CaptionPixels))
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 void DeluxeCaption::paintEvent(QPaintEvent*)
 {
@@ -155,30 +158,10 @@ void DeluxeCaption::paintEvent(QPaintEvent*)
     p.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, shown);
 }
 
-void DeluxeCaption::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton)
-        leftDown_ = true;
-    emit Pressed();
-}
-
-void DeluxeCaption::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton)
-        return;
-    // A click is a press and a release both on the caption.
-    const bool click = leftDown_ && rect().contains(e->position().toPoint());
-    leftDown_ = false;
-    if (click)
-        emit Clicked();
-}
-
 DeluxeButton::DeluxeButton(QWidget* parent, int index)
     : QWidget(parent), caption_(new DeluxeCaption(this)), index_(index)
 {
     resize(ButtonW, ButtonH);
-    connect(caption_, &DeluxeCaption::Pressed, this, &DeluxeButton::SetPressed);
-    connect(caption_, &DeluxeCaption::Clicked, this, [this] { emit Clicked(index_); });
     SetRaised();
 }
 
@@ -194,6 +177,29 @@ void DeluxeButton::SetPressed()
     pressed_ = true;
     caption_->setGeometry(PressedCaption);
     update();
+}
+
+void DeluxeButton::mousePressEvent(QMouseEvent* e)
+{
+    // The raised caption's place is the whole button but its frame, whether the caption has
+    // shifted or not.
+    if (!RaisedCaption.contains(e->position().toPoint())) {
+        e->ignore();
+        return;
+    }
+    if (e->button() == Qt::LeftButton)
+        leftDown_ = true;
+    SetPressed();
+}
+
+void DeluxeButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    const bool click = leftDown_ && RaisedCaption.contains(e->position().toPoint());
+    leftDown_ = false;
+    if (click)
+        emit Clicked(index_);
 }
 
 void DeluxeButton::paintEvent(QPaintEvent*)

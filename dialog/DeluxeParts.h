@@ -73,27 +73,20 @@ private:
     int icon_ = 0;
 };
 
-// A button's caption; the only place where a click answers.
+// A button's caption. Its button takes the mouse for it: the caption shifts when the button
+// sinks, but a click answers anywhere inside the button's frame.
 class DeluxeCaption : public DeluxeText {
     Q_OBJECT
 public:
     explicit DeluxeCaption(QWidget* parent);
 
-signals:
-    void Pressed();
-    void Clicked();
-
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    bool leftDown_ = false;
 };
 
 // A button: a raised frame around its caption, sunk from the first press on its caption until
-// the next dialog raises it again.
+// the next dialog raises it again. A press and a release with the left mouse button, both inside
+// the frame, are a click; nothing else of the dialog answers.
 class DeluxeButton : public QWidget {
     Q_OBJECT
 public:
@@ -107,6 +100,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void SetPressed();
@@ -114,4 +109,5 @@ private:
     DeluxeCaption* caption_;
     int index_;
     bool pressed_ = false;
+    bool leftDown_ = false;
 };

@@ -1,10 +1,10 @@
 #include "help/HelpKit.h"
 
 #include <QPainter>
-#include <QPushButton>
 
 #include "engine/Cards.h"
 #include "resources/CardArt.h"
+#include "table/TableControls.h"
 
 void PaintNavy(QWidget* w)
 {
@@ -18,16 +18,11 @@ void PaintNavy(QWidget* w)
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips,
                         const QColor& face, const char* toolTip)
 {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setGeometry(PxRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, face);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    b->setPalette(pal);
-    if (toolTip)
-        b->setToolTip(QString::fromUtf8(toolTip));
-    return b;
+    // The table's button: a flat face of our own colour in a classic raised edge, painted by us,
+    // so no widget style turns the colour into its own gradient.
+    const QRect place = PxRect(twips.x(), twips.y(), twips.width(), twips.height());
+    return new TableButton(parent, QString::fromUtf8(name), place, face, parent->font(),
+                           QString::fromUtf8(caption), toolTip ? QString::fromUtf8(toolTip) : QString());
 }
 
 HelpCard::HelpCard(QWidget* parent, int cardIndex, int left, int top)

@@ -28,8 +28,8 @@ inline QFont HelpSerif(double points, bool bold = true)
 // Paints a navy window with pale cyan text.
 void PaintNavy(QWidget* w);
 
-// A button with a coloured face, at a place and size in twips; heights of the page buttons are
-// all the same.
+// A button with a flat coloured face, at a place and size in twips, in its parent's font; heights
+// of the page buttons are all the same.
 inline constexpr int HelpButtonHeight = 372;
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips,
                         const QColor& face, const char* toolTip = nullptr);

@@ -44,9 +44,9 @@ void DrawCourtPanel(QPainter& p, const CardFace& face, const QRectF& panel, bool
 QColor CourtGround(Rank rank);
 QColor CourtFrame(Rank rank);
 
-void PaintCardFace(QPainter& p, int cardIndex);     // 72 x 98
-void PaintHelpCard(QPainter& p, int cardIndex);     // 55 x 55
-void PaintCardBack(QPainter& p);                    // 72 x 98
+void PaintCardFace(QPainter& p, int cardIndex);     // CardFaceSize
+void PaintHelpCard(QPainter& p, int cardIndex);     // HelpCardSize
+void PaintCardBack(QPainter& p);                    // CardBackSize
 void PaintSuitSymbol(QPainter& p, int suit);        // 32 x 32
 void PaintNoTrumps(QPainter& p);                    // 32 x 32
 void PaintDialogIcon(QPainter& p, int icon);        // 32 x 32

@@ -48,21 +48,34 @@ QPixmap Cached(Kind kind, int number, qreal dpr, QSize logical, const std::funct
 }
 
 bool IsCard(int k) { return k >= 1 && k <= CardCount; }
+bool IsSuit(int image) { return image > ImageSuitBase && image <= ImageSuitBase + SuitCount; }
 
 }  // namespace
 
-QPixmap TablePicture(int image, qreal dpr)
+QSize TablePictureSize(int image)
 {
     if (IsCard(image))
-        return Cached(Kind::Table, image, dpr, CardPictureSize, [image](QPainter& p) { PaintCardFace(p, image); });
+        return CardFaceSize;
     if (image == ImageBack)
-        return Cached(Kind::Table, image, dpr, CardPictureSize, [](QPainter& p) { PaintCardBack(p); });
-    if (image > ImageSuitBase && image <= ImageSuitBase + SuitCount) {
+        return CardBackSize;
+    if (IsSuit(image) || image == PictureNoTrumps)
+        return SuitPictureSize;
+    return {};
+}
+
+QPixmap TablePicture(int image, qreal dpr)
+{
+    const QSize size = TablePictureSize(image);
+    if (IsCard(image))
+        return Cached(Kind::Table, image, dpr, size, [image](QPainter& p) { PaintCardFace(p, image); });
+    if (image == ImageBack)
+        return Cached(Kind::Table, image, dpr, size, [](QPainter& p) { PaintCardBack(p); });
+    if (IsSuit(image)) {
         const int suit = image - ImageSuitBase;
-        return Cached(Kind::Table, image, dpr, SuitPictureSize, [suit](QPainter& p) { PaintSuitSymbol(p, suit); });
+        return Cached(Kind::Table, image, dpr, size, [suit](QPainter& p) { PaintSuitSymbol(p, suit); });
     }
     if (image == PictureNoTrumps)
-        return Cached(Kind::Table, image, dpr, SuitPictureSize, [](QPainter& p) { PaintNoTrumps(p); });
+        return Cached(Kind::Table, image, dpr, size, [](QPainter& p) { PaintNoTrumps(p); });
     return {};
 }
 

@@ -7,14 +7,18 @@
 #include <QPixmap>
 #include <QSize>
 
-// Logical sizes in pixels (15 twips to the pixel).
-inline constexpr QSize CardPictureSize{72, 98};   // a card box is 1080 x 1470 twips
+// Logical sizes in pixels (15 twips to the pixel). The faces are a little smaller than the back,
+// and a card box takes the size of the picture it shows.
+inline constexpr QSize CardFaceSize{71, 96};      // images 1..48
+inline constexpr QSize CardBackSize{72, 98};      // image 49
 inline constexpr QSize SuitPictureSize{32, 32};
 inline constexpr QSize DialogIconSize{32, 32};
 inline constexpr QSize HelpCardSize{55, 55};     // the small card faces of the help pages
 
 // A picture of the table's image list, or PictureNoTrumps; a null pixmap for any other number.
 QPixmap TablePicture(int image, qreal devicePixelRatio);
+// Its logical size; empty for a number without a picture.
+QSize TablePictureSize(int image);
 
 // The message dialog's icons: 1 two picture cards on dark green, 2 a white question mark on a
 // green disc, 3 a white "i" on a dark blue disc.

@@ -1,18 +1,19 @@
-// The faces of the 48 cards: the full 72 x 98 face of the table and the small 55 x 55 face of the
-// rules pages. Both keep the rank and suit in the top left corner, the part that stays in sight
+// The faces of the 48 cards: the full face of the table and the small square face of the rules
+// pages. Both keep the rank and suit in the top left corner, the part that stays in sight
 // when cards overlap in a hand or a meld row.
 #include <array>
 
 #include "resources/ArtParts.h"
+#include "resources/CardArt.h"
 
 namespace {
 
-inline constexpr QSizeF FaceSize{72, 98};
-inline constexpr QSizeF HelpSize{55, 55};
+inline constexpr QSizeF FaceSize{CardFaceSize};
+inline constexpr QSizeF HelpSize{HelpCardSize};
 
 // Where the pips of a Ten and a Nine sit on the full face, as centres.
-inline constexpr qreal PipLeft = 24, PipRight = 48, PipMiddle = 36;
-inline constexpr std::array<qreal, 4> PipRows{17, 38.3, 59.7, 81};
+inline constexpr qreal PipLeft = 23.5, PipRight = 47.5, PipMiddle = 35.5;
+inline constexpr std::array<qreal, 4> PipRows{16.5, 37.5, 58.5, 79.5};
 inline constexpr QSizeF PipSize{11.5, 12.5};
 
 struct CornerStyle {
@@ -112,7 +113,7 @@ void PaintFace(QPainter& p, int cardIndex, const FaceLayout& l)
 void PaintCardFace(QPainter& p, int cardIndex)
 {
     static const FaceLayout layout{FaceSize, 5, {{9.5, 11.5}, 16, 13, QRectF(4, 22, 11, 12)},
-                                   {34, 37}, QRectF(18, 8, 36, 82), true};
+                                   {34, 37}, QRectF(17.5, 7, 36, 82), true};
     PaintFace(p, cardIndex, layout);
 }
 

@@ -4,10 +4,11 @@
 
 #include "engine/Cards.h"
 #include "resources/ArtParts.h"
+#include "resources/CardArt.h"
 
 namespace {
 
-inline constexpr QSizeF BackSize{72, 98};
+inline constexpr QSizeF BackSize{CardBackSize};
 inline constexpr QRectF IconBox{0, 0, 32, 32};
 
 // A tiny court card for the icons: a white card, the rank's coloured panel and its letter; at

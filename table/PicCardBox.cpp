@@ -20,6 +20,9 @@ void PicCardBox::SetPicture(int16_t image)
         return;
     picture_ = image;
     pixmapRatio_ = 0;
+    // Sized to its picture: a face is smaller than the back.
+    if (const QSize size = TablePictureSize(image); !size.isEmpty())
+        resize(size);
     update();
 }
 

@@ -125,7 +125,8 @@ bool PinochleTable::event(QEvent* event)
     if (key && IsAltA(event)) {
         event->accept();
         if (event->type() == QEvent::KeyPress)
-            Run(g_.Table.FramDeclare.Visible ? &TableCommands::CmdCancel_Click : &TableCommands::MnuAbout_Click);
+            Run(g_.Table.FramDeclare.Visible ? &TableCommands::CmdCancel_Click
+                                             : &TableCommands::MnuAbout_Click);
         return true;
     }
     return QMainWindow::event(event);

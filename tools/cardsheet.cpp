@@ -16,8 +16,8 @@ inline constexpr int HelpStep = 24;   // the tightest row of the rules pages
 
 QImage Sheet(qreal dpr)
 {
-    const int width = 12 * (CardPictureSize.width() + Gap) + Gap;
-    const int height = 4 * (CardPictureSize.height() + Gap) + 3 * (CardPictureSize.height() + Gap) +
+    const int width = 12 * (CardBackSize.width() + Gap) + Gap;
+    const int height = 4 * (CardBackSize.height() + Gap) + 3 * (CardBackSize.height() + Gap) +
                        2 * (HelpCardSize.height() + Gap) + 120 + Gap;
     QImage sheet(qRound(width * dpr), qRound(height * dpr), QImage::Format_ARGB32_Premultiplied);
     sheet.setDevicePixelRatio(dpr);
@@ -26,23 +26,23 @@ QImage Sheet(qreal dpr)
     int y = Gap;
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 12; ++col)
-            p.drawPixmap(Gap + col * (CardPictureSize.width() + Gap), y, TablePicture(row * 12 + col + 1, dpr));
-        y += CardPictureSize.height() + Gap;
+            p.drawPixmap(Gap + col * (CardBackSize.width() + Gap), y, TablePicture(row * 12 + col + 1, dpr));
+        y += CardBackSize.height() + Gap;
     }
     // The back, then one of each card as the user's hand shows them, overlapping.
     p.drawPixmap(Gap, y, TablePicture(49, dpr));
     for (int n = 0; n < 12; ++n)
-        p.drawPixmap(Gap + CardPictureSize.width() + 2 * Gap + n * HandStep, y, TablePicture(n * 2 + 1, dpr));
-    y += CardPictureSize.height() + Gap;
+        p.drawPixmap(Gap + CardBackSize.width() + 2 * Gap + n * HandStep, y, TablePicture(n * 2 + 1, dpr));
+    y += CardBackSize.height() + Gap;
     for (int n = 0; n < 12; ++n)
         p.drawPixmap(Gap + n * HandStep, y, TablePicture(24 + n * 2 + 1, dpr));
-    y += CardPictureSize.height() + Gap;
+    y += CardBackSize.height() + Gap;
     // The computer's hand and the stock (3 and 4 pixels a card), face down.
     for (int n = 0; n < 12; ++n)
         p.drawPixmap(Gap + n * 17, y, TablePicture(49, dpr));
     for (int n = 0; n < 10; ++n)
         p.drawPixmap(Gap + 400 + n * 3, y + n * 4, TablePicture(49, dpr));
-    y += CardPictureSize.height() + Gap + 40;
+    y += CardBackSize.height() + Gap + 40;
     for (int k = 1; k <= 24; ++k)
         p.drawPixmap(Gap + (k - 1) * (HelpCardSize.width() / 2 + 8), y, HelpCardPicture(k * 2 - 1, dpr));
     y += HelpCardSize.height() + Gap;

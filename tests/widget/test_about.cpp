@@ -200,6 +200,9 @@ private slots:
         } else if (fontPixels == 0) {
             auto* b = qobject_cast<QPushButton*>(c);
             QCOMPARE(b->palette().color(QPalette::Button), QColor(192, 255, 192));
+            const QImage face = b->grab().toImage();  // flat, whatever the widget style
+            for (QPoint at : {QPoint(3, 3), QPoint(b->width() - 4, b->height() - 4)})
+                QCOMPARE(face.pixelColor(at * face.devicePixelRatio()), QColor(192, 255, 192));
             QVERIFY(b->fontMetrics().horizontalAdvance(b->text().remove('&')) < b->width());
         }
     }

@@ -81,8 +81,8 @@ private slots:
         QTest::addColumn<QSize>("logical");
         QTest::addColumn<qreal>("dpr");
         const struct { const char* name; int family, number; QSize size; } pictures[] = {
-            {"first face", Table, 1, CardPictureSize}, {"last face", Table, 48, CardPictureSize},
-            {"back", Table, ImageBack, CardPictureSize}, {"diamond", Table, 50, SuitPictureSize},
+            {"first face", Table, 1, QSize(71, 96)}, {"last face", Table, 48, QSize(71, 96)},
+            {"back", Table, ImageBack, QSize(72, 98)}, {"diamond", Table, 50, SuitPictureSize},
             {"spade", Table, 53, SuitPictureSize}, {"no trumps", Table, PictureNoTrumps, SuitPictureSize},
             {"cards icon", Dialog, 1, DialogIconSize}, {"info icon", Dialog, 3, DialogIconSize},
             {"help face", Help, 25, HelpCardSize}, {"window icon 16", Window, 16, QSize(16, 16)},
@@ -126,8 +126,8 @@ private slots:
 
     void insaneRatioFallsBackToOne()
     {
-        QCOMPARE(TablePicture(1, 0.0).size(), CardPictureSize);
-        QCOMPARE(TablePicture(1, -2.0).size(), CardPictureSize);
+        QCOMPARE(TablePicture(1, 0.0).size(), QSize(71, 96));
+        QCOMPARE(TablePicture(1, -2.0).size(), QSize(71, 96));
     }
 
     void copiesAlikeOthersDistinct_data()

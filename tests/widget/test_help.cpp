@@ -169,6 +169,11 @@ private slots:
         QCOMPARE(b->font().pixelSize(), fontPixels);
         QVERIFY(b->font().bold());
         QCOMPARE(b->palette().color(QPalette::Button), QColor(192, 255, 255));
+        // A flat face in that colour, whatever the widget style: just inside the edges, top left
+        // and bottom right.
+        const QImage face = b->grab().toImage();
+        for (QPoint at : {QPoint(3, 3), QPoint(b->width() - 4, b->height() - 4)})
+            QCOMPARE(face.pixelColor(at * face.devicePixelRatio()), QColor(192, 255, 255));
         // The caption is shown whole on its face.
         QVERIFY(b->fontMetrics().horizontalAdvance(caption.remove('&')) < b->width());
     }

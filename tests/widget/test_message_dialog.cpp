@@ -286,6 +286,39 @@ private slots:
         QCOMPARE(sunk, pressedTheFirst);
     }
 
+    // Press and release on the first button, in its own pixels (85 x 20, a one-pixel frame); an
+    // action that does not answer is followed by a click on the second caption.
+    void aClickInsideTheFrameAnswers_data()
+    {
+        QTest::addColumn<bool>("sunkBefore");  // by a right-button press that gave no answer
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("release");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("release on the first inner column") << false << QPoint(40, 10) << QPoint(1, 10) << 0;
+        QTest::newRow("release on the first inner row") << false << QPoint(40, 10) << QPoint(40, 1) << 0;
+        QTest::newRow("release on the last inner pixel") << false << QPoint(40, 10) << QPoint(83, 18) << 0;
+        QTest::newRow("both on the inner corner, sunk") << true << QPoint(1, 1) << QPoint(1, 1) << 0;
+        QTest::newRow("release on the frame") << false << QPoint(40, 10) << QPoint(0, 10) << 1;
+        QTest::newRow("press on the frame, sunk") << true << QPoint(40, 0) << QPoint(40, 10) << 1;
+    }
+    void aClickInsideTheFrameAnswers()
+    {
+        QFETCH(bool, sunkBefore);
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, release);
+        QFETCH(int, answer);
+        const int16_t got = AskWhile(Request(2), [&](MFormDeluxe& d) {
+            DeluxeButton* b = d.Pic1(0);
+            if (sunkBefore)
+                Click(d, b, {40, 10}, Qt::RightButton);
+            Press(d, b, press);
+            Release(d, b, release);
+            if (d.isVisible())
+                ClickCaption(d, 1);
+        });
+        QCOMPARE(got, int16_t(answer));
+    }
+
     void pressedLookUntilTheNextDialog()
     {
         MFormDeluxe* d = nullptr;

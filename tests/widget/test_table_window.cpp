@@ -114,13 +114,17 @@ private slots:
         QTest::newRow("Cancel") << "CmdCancel" << QRect(48, 168, 233, 26);
         QTest::newRow("O.K") << "Command1" << QRect(112, 296, 89, 25);
         QTest::newRow("Dix line") << "LblDix" << QRect(8, 16, 289, 41);
-        QTest::newRow("card box") << "PicCard(17)" << QRect(-1, -1, 72, 98);
+        QTest::newRow("card box, face") << "PicCard(17)" << QRect(-1, -1, 71, 96);
+        QTest::newRow("card box, back") << "PicCard(18)" << QRect(-1, -1, 72, 98);
     }
     void controlsStandAtTheirPlaces()
     {
         QFETCH(QString, name);
         QFETCH(QRect, place);
         Fixture f;
+        f.model().PicCard[17].Picture = 17;
+        f.model().PicCard[18].Picture = ImageBack;
+        f.w.ShowModel();
         const QRect r = f.find(name)->geometry();
         if (place.x() >= 0)
             QCOMPARE(r.topLeft(), place.topLeft());
@@ -380,13 +384,16 @@ private slots:
         QTest::addColumn<QPoint>("twips");
         QTest::addColumn<QPoint>("pixels");
         QTest::addColumn<int>("picture");
-        QTest::newRow("first of the stock") << 1 << QPoint(540, 120) << QPoint(36, 8) << int(ImageBack);
-        QTest::newRow("last of the stock") << 48 << QPoint(681, 308) << QPoint(45, 21) << int(ImageBack);
-        QTest::newRow("up card") << 30 << QPoint(100, 100) << QPoint(7, 7) << 30;
-        QTest::newRow("user's hand") << 7 << QPoint(2500 + 11 * 500, 10080) << QPoint(533, 672) << 7;
-        QTest::newRow("computer's trick card") << 12 << QPoint(10440, 4680) << QPoint(696, 312) << 12;
-        QTest::newRow("user's pile, far right") << 40 << QPoint(10440 + 23 * 90, 7560) << QPoint(834, 504)
-                                                << int(ImageBack);
+        QTest::addColumn<QSize>("size");  // the box's, after a picture of the other kind
+        const int back = ImageBack;
+        const QSize backSize(72, 98), faceSize(71, 96);
+        QTest::newRow("first of the stock") << 1 << QPoint(540, 120) << QPoint(36, 8) << back << backSize;
+        QTest::newRow("last of the stock") << 48 << QPoint(681, 308) << QPoint(45, 21) << back << backSize;
+        QTest::newRow("up card") << 30 << QPoint(100, 100) << QPoint(7, 7) << 30 << faceSize;
+        QTest::newRow("user's hand") << 7 << QPoint(2500 + 11 * 500, 10080) << QPoint(533, 672) << 7 << faceSize;
+        QTest::newRow("computer's trick card") << 12 << QPoint(10440, 4680) << QPoint(696, 312) << 12 << faceSize;
+        QTest::newRow("user's pile, far right") << 40 << QPoint(10440 + 23 * 90, 7560) << QPoint(834, 504) << back
+                                                << backSize;
     }
     void cardBoxesMirrorTheModel()
     {
@@ -394,15 +401,19 @@ private slots:
         QFETCH(QPoint, twips);
         QFETCH(QPoint, pixels);
         QFETCH(int, picture);
+        QFETCH(QSize, size);
         Fixture f;
         f.w.show();
         PicCardBox* box = f.w.PicCard(card);
         f.model().PicCard[card].Visible = true;
+        f.model().PicCard[card].Picture = picture == ImageBack ? int16_t(card) : ImageBack;
+        f.w.ShowModel();
         f.model().Move(card, twips.x(), twips.y());
         f.model().PicCard[card].Picture = int16_t(picture);
         f.w.ShowModel();
         QCOMPARE(box->pos(), pixels);
         QCOMPARE(box->Picture(), int16_t(picture));
+        QCOMPARE(box->size(), size);
         QVERIFY(box->isVisible());
         f.model().PicCard[card].Visible = false;
         f.w.ShowModel();
