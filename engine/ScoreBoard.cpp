@@ -24,38 +24,36 @@ int32_t TrickWinner(const Game& g)
     return g.TrickSuit2 == g.TrumpSuit ? follower : leader;
 }
 
-void AddTrickScore(Game& g, int32_t Who)
+SideScores ScoresOf(Game& g, int32_t Who)
 {
     auto& t = g.Table;
-    if (Who == SidePlayer) {
-        t.LblLastTrickP.Caption = std::to_string(g.LastTrickP);
-        g.TotTricksP = AddPoints(g.TotTricksP, g.LastTrickP);
-        t.LblTotTricksP.Caption = std::to_string(g.TotTricksP);
-        g.LastTrickP = 0;
-    } else if (Who == SideComputer) {
-        t.LblLastTrickC.Caption = std::to_string(g.LastTrickC);
-        g.TotTricksC = AddPoints(g.TotTricksC, g.LastTrickC);
-        t.LblTotTricskC.Caption = std::to_string(g.TotTricksC);
-        g.LastTrickC = 0;
-    }
+    if (Who == SidePlayer)
+        return {g.PlayerName,       g.LastTrickP,  t.LblLastTrickP,  g.TotTricksP,  t.LblTotTricksP, g.LastMeldP,
+                t.LblLastMeldP,     g.TotalMeldsP, t.LblTotalMeldsP, g.TotalScoreP, t.LblTotalScoreP};
+    return {g.BotName,       g.LastTrickC,  t.LblLastTrickC, g.TotTricksC,  t.LblTotTricskC, g.LastMeldC,
+            t.LbllLastMeldC, g.TotalMeldsC, t.LblTotMeldsC,  g.TotalScoreC, t.LblTotScoreC};
+}
+
+void AddTrickScore(Game& g, int32_t Who)
+{
+    if (Who != SidePlayer && Who != SideComputer)
+        return;
+    const SideScores s = ScoresOf(g, Who);
+    s.LblLastTrick.Caption = std::to_string(s.LastTrick);
+    s.TotTricks = AddPoints(s.TotTricks, s.LastTrick);
+    s.LblTotTricks.Caption = std::to_string(s.TotTricks);
+    s.LastTrick = 0;
 }
 
 void AddMeldScore(Game& g, int32_t Who)
 {
-    auto& t = g.Table;
-    if (Who == SidePlayer) {
-        t.LblLastMeldP.Caption = std::to_string(g.LastMeldP);
-        g.TotalMeldsP = AddPoints(g.TotalMeldsP, g.LastMeldP);
-        t.LblTotalMeldsP.Caption = std::to_string(g.TotalMeldsP);
-        g.TotalScoreP = AddPoints(g.TotalScoreP, g.LastMeldP);
-        t.LblTotalScoreP.Caption = std::to_string(g.TotalScoreP);
-        g.LastMeldP = 0;
-    } else if (Who == SideComputer) {
-        t.LbllLastMeldC.Caption = std::to_string(g.LastMeldC);
-        g.TotalMeldsC = AddPoints(g.TotalMeldsC, g.LastMeldC);
-        t.LblTotMeldsC.Caption = std::to_string(g.TotalMeldsC);
-        g.TotalScoreC = AddPoints(g.TotalScoreC, g.LastMeldC);
-        t.LblTotScoreC.Caption = std::to_string(g.TotalScoreC);
-        g.LastMeldC = 0;
-    }
+    if (Who != SidePlayer && Who != SideComputer)
+        return;
+    const SideScores s = ScoresOf(g, Who);
+    s.LblLastMeld.Caption = std::to_string(s.LastMeld);
+    s.TotalMelds = AddPoints(s.TotalMelds, s.LastMeld);
+    s.LblTotalMelds.Caption = std::to_string(s.TotalMelds);
+    s.TotalScore = AddPoints(s.TotalScore, s.LastMeld);
+    s.LblTotalScore.Caption = std::to_string(s.TotalScore);
+    s.LastMeld = 0;
 }
