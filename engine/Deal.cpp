@@ -26,23 +26,15 @@ constexpr int ToUserStop1Left = 1080, ToUserStop1Top = 2280;
 constexpr int ToUserStop2Left = 1920, ToUserStop2Top = 4560;
 constexpr int ToUserStop3Left = 3360, ToUserStop3Top = 8120;
 
-void SetScore(int16_t& value, LabelModel& label)
-{
-    value = 0;
-    label.Caption = "0";
-}
-
 // The hand's eight values and their labels; at a new game the two totals as well.
 void ClearScores(Game& g, bool newGame)
 {
     for (int32_t side : {SidePlayer, SideComputer}) {
         const SideScores s = ScoresOf(g, side);
         if (newGame)
-            SetScore(s.TotalScore, s.LblTotalScore);
-        SetScore(s.LastMeld, s.LblLastMeld);
-        SetScore(s.LastTrick, s.LblLastTrick);
-        SetScore(s.TotTricks, s.LblTotTricks);
-        SetScore(s.TotalMelds, s.LblTotalMelds);
+            s.TotalScore.Set(0);
+        for (const ScoreFigure& f : {s.LastMeld, s.LastTrick, s.TotTricks, s.TotalMelds})
+            f.Set(0);
     }
 }
 
@@ -154,8 +146,8 @@ void DealHand(Game& g)
     if (g.Cards[g.UpCard].Value == ValueNine) {
         g.Cards[g.UpCard].Melded = true;
         const SideScores s = ScoresOf(g, dealer);
-        s.LastTrick = NineTurnedUpBonus;
-        t.StatusBar[2].Text = s.Name + " turns up a 9 - Score- " + std::to_string(s.LastTrick);
+        s.LastTrick.Value = NineTurnedUpBonus;
+        t.StatusBar[2].Text = s.Name + " turns up a 9 - Score- " + std::to_string(NineTurnedUpBonus);
         Pause(g);
         AddTrickScore(g, dealer);
     }

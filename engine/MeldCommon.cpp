@@ -6,7 +6,7 @@
 
 void ScoreMeld(Game& g, int32_t Who, int16_t points)
 {
-    ScoresOf(g, Who).LastMeld = points;
+    ScoresOf(g, Who).LastMeld.Value = points;
     AddMeldScore(g, Who);
 }
 

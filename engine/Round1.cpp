@@ -76,7 +76,7 @@ void TurnUpLastStockCard(Game& g)
 
 void UserChoosesLastCard(Game& g)
 {
-    ScoresOf(g, SidePlayer).LastTrick = LastTrickBonus;
+    ScoresOf(g, SidePlayer).LastTrick.Value = LastTrickBonus;
     AddTrickScore(g, SidePlayer);
     DeluxeMsgBox(g,
                  g.PlayerName + " you won the last trick, if you wish to take " + g.Cards[g.LastStockCard].Name +
@@ -103,7 +103,7 @@ void UserChoosesLastCard(Game& g)
 
 void ComputerTakesLastCard(Game& g)
 {
-    ScoresOf(g, SideComputer).LastTrick = LastTrickBonus;
+    ScoresOf(g, SideComputer).LastTrick.Value = LastTrickBonus;
     AddTrickScore(g, SideComputer);
     g.Table.StatusBar[2].Text = g.BotName + " deciding which card to take";
     Pause(g);

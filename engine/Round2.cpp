@@ -63,7 +63,7 @@ void SettleTrick(Game& g)
     auto& panel = g.Table.StatusBar[2].Text;
     const int32_t winner = TrickWinner(g);
     const SideScores s = ScoresOf(g, winner);
-    s.LastTrick = points;
+    s.LastTrick.Value = points;
     AddTrickScore(g, winner);
     panel = s.Name + " 's trick score is " + std::to_string(points);
     CollectTrick(g, winner);
@@ -79,8 +79,7 @@ void EndOfHand(Game& g)
 {
     for (int32_t side : {SidePlayer, SideComputer}) {
         const SideScores s = ScoresOf(g, side);
-        s.TotalScore = AddPoints(s.TotalScore, s.TotTricks);
-        s.LblTotalScore.Caption = std::to_string(s.TotalScore);
+        s.TotalScore.Add(s.TotTricks.Value);
     }
 
     // A game won here ends by unwinding the flow.

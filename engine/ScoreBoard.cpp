@@ -1,6 +1,7 @@
 #include "engine/ScoreBoard.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 
 int16_t AddPoints(int16_t a, int16_t b)
@@ -28,32 +29,36 @@ SideScores ScoresOf(Game& g, int32_t Who)
 {
     auto& t = g.Table;
     if (Who == SidePlayer)
-        return {g.PlayerName,       g.LastTrickP,  t.LblLastTrickP,  g.TotTricksP,  t.LblTotTricksP, g.LastMeldP,
-                t.LblLastMeldP,     g.TotalMeldsP, t.LblTotalMeldsP, g.TotalScoreP, t.LblTotalScoreP};
-    return {g.BotName,       g.LastTrickC,  t.LblLastTrickC, g.TotTricksC,  t.LblTotTricskC, g.LastMeldC,
-            t.LbllLastMeldC, g.TotalMeldsC, t.LblTotMeldsC,  g.TotalScoreC, t.LblTotScoreC};
+        return {g.PlayerName, {g.LastTrickP, t.LblLastTrickP}, {g.TotTricksP, t.LblTotTricksP},
+                {g.LastMeldP, t.LblLastMeldP}, {g.TotalMeldsP, t.LblTotalMeldsP}, {g.TotalScoreP, t.LblTotalScoreP}};
+    return {g.BotName, {g.LastTrickC, t.LblLastTrickC}, {g.TotTricksC, t.LblTotTricskC},
+            {g.LastMeldC, t.LbllLastMeldC}, {g.TotalMeldsC, t.LblTotMeldsC}, {g.TotalScoreC, t.LblTotScoreC}};
 }
 
-void AddTrickScore(Game& g, int32_t Who)
+namespace {
+
+// The pending points are shown, added to each total and cleared; a side that is neither
+// books nothing.
+void Book(int32_t Who, const ScoreFigure& pending, std::initializer_list<ScoreFigure> totals)
 {
     if (Who != SidePlayer && Who != SideComputer)
         return;
+    pending.Label.Caption = std::to_string(pending.Value);
+    for (const ScoreFigure& total : totals)
+        total.Add(pending.Value);
+    pending.Value = 0;
+}
+
+}  // namespace
+
+void AddTrickScore(Game& g, int32_t Who)
+{
     const SideScores s = ScoresOf(g, Who);
-    s.LblLastTrick.Caption = std::to_string(s.LastTrick);
-    s.TotTricks = AddPoints(s.TotTricks, s.LastTrick);
-    s.LblTotTricks.Caption = std::to_string(s.TotTricks);
-    s.LastTrick = 0;
+    Book(Who, s.LastTrick, {s.TotTricks});
 }
 
 void AddMeldScore(Game& g, int32_t Who)
 {
-    if (Who != SidePlayer && Who != SideComputer)
-        return;
     const SideScores s = ScoresOf(g, Who);
-    s.LblLastMeld.Caption = std::to_string(s.LastMeld);
-    s.TotalMelds = AddPoints(s.TotalMelds, s.LastMeld);
-    s.LblTotalMelds.Caption = std::to_string(s.TotalMelds);
-    s.TotalScore = AddPoints(s.TotalScore, s.LastMeld);
-    s.LblTotalScore.Caption = std::to_string(s.TotalScore);
-    s.LastMeld = 0;
+    Book(Who, s.LastMeld, {s.TotalMelds, s.TotalScore});
 }

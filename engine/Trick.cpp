@@ -10,7 +10,7 @@
 void ResolveTrick(Game& g)
 {
     const int32_t winner = TrickWinner(g);
-    ScoresOf(g, winner).LastTrick = TrickPoints(g);
+    ScoresOf(g, winner).LastTrick.Value = TrickPoints(g);
     AddTrickScore(g, winner);
     g.Turn = winner;
     CollectTrick(g, winner);
