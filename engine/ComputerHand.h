@@ -10,6 +10,19 @@ int16_t FirstComputerCard(const Game& g, Test&& test)
     return FirstCardAt(g, LocComputerHand, test);
 }
 
+// The computer's card in either phase: led when it is the computer's turn, else the answer to the
+// user's card; 0, after a message, when none is found.
+inline int16_t ChooseComputerCard(Game& g, int16_t (*lead)(const Game&), int16_t (*answer)(const Game&),
+                                  const char* noCardMessage)
+{
+    if (!g.GameInProgress)
+        return 0;
+    const int16_t card = g.Turn == SideComputer ? lead(g) : answer(g);
+    if (card == 0)
+        g.Plat.MsgBox(noCardMessage);
+    return card;
+}
+
 // Any card of the hand.
 inline int16_t FirstComputerCard(const Game& g)
 {

@@ -75,12 +75,7 @@ int16_t AnswerRound1(const Game& g)
 
 int16_t ChooseComputerCardRound1(Game& g)
 {
-    if (!g.GameInProgress)
-        return 0;
-    const int16_t card = g.Turn == SideComputer ? LeadRound1(g) : AnswerRound1(g);
-    if (card == 0)
-        g.Plat.MsgBox(" If you can read this something wrong, has not found a card");
-    return card;
+    return ChooseComputerCard(g, LeadRound1, AnswerRound1, " If you can read this something wrong, has not found a card");
 }
 
 int16_t CheapestComputerCard(const Game& g)

@@ -45,12 +45,7 @@ int16_t AnswerRound2(const Game& g)
 
 int16_t ChooseComputerCardRound2(Game& g)
 {
-    if (!g.GameInProgress)
-        return 0;
-    const int16_t card = g.Turn == SideComputer ? LeadRound2(g) : AnswerRound2(g);
-    if (card == 0)
-        g.Plat.MsgBox(" Something wrong, no card found");
-    return card;
+    return ChooseComputerCard(g, LeadRound2, AnswerRound2, " Something wrong, no card found");
 }
 
 bool HasSuitComputer(const Game& g, int32_t WhichSuit)

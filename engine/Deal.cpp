@@ -26,24 +26,16 @@ constexpr int ToUserStop1Left = 1080, ToUserStop1Top = 2280;
 constexpr int ToUserStop2Left = 1920, ToUserStop2Top = 4560;
 constexpr int ToUserStop3Left = 3360, ToUserStop3Top = 8120;
 
-void SetScore(int16_t& value, LabelModel& label)
+// The hand's eight values and their labels; at a new game the two totals as well.
+void ClearScores(Game& g, bool newGame)
 {
-    value = 0;
-    label.Caption = "0";
-}
-
-// The hand's eight values and their labels, in the board's order.
-void ClearHandScores(Game& g)
-{
-    auto& t = g.Table;
-    SetScore(g.LastMeldP, t.LblLastMeldP);
-    SetScore(g.LastTrickP, t.LblLastTrickP);
-    SetScore(g.TotTricksP, t.LblTotTricksP);
-    SetScore(g.TotalMeldsP, t.LblTotalMeldsP);
-    SetScore(g.LastMeldC, t.LbllLastMeldC);
-    SetScore(g.LastTrickC, t.LblLastTrickC);
-    SetScore(g.TotTricksC, t.LblTotTricskC);
-    SetScore(g.TotalMeldsC, t.LblTotMeldsC);
+    for (int32_t side : {SidePlayer, SideComputer}) {
+        const SideScores s = ScoresOf(g, side);
+        if (newGame)
+            s.TotalScore.Set(0);
+        for (const ScoreFigure& f : {s.LastMeld, s.LastTrick, s.TotTricks, s.TotalMelds})
+            f.Set(0);
+    }
 }
 
 void ClearPinochleFlags(Game& g)
@@ -81,23 +73,17 @@ void NewHand(Game& g)
     g.Table.FramMarriage.Visible = false;
     g.Table.LblKnock.Visible = false;
 
-    if (!g.GameInProgress) {
-        SetScore(g.TotalScoreP, g.Table.LblTotalScoreP);
-        SetScore(g.TotalScoreC, g.Table.LblTotScoreC);
-    }
-    ClearHandScores(g);
+    ClearScores(g, !g.GameInProgress);
 
     g.LastStockCard = 0;
     g.MeldMade = false;
     g.StockCount = 0;
-    ClearPinochleFlags(g);
     g.Table.LblStock.Caption = "Stock";
 
     g.PlayerToPlay = g.PlayerToMeld = g.PlayerKnocked = false;
     g.InRound1 = g.InRound2 = false;
     g.TrickSuit1 = g.TrickSuit2 = SuitNone;
     g.TrickCard1 = g.TrickCard2 = 0;
-    g.LastMeldP = g.LastTrickP = g.LastTrickC = g.LastMeldC = 0;
 
     if (!g.GameInProgress) {
         g.RoundNumber = 0;
@@ -159,10 +145,9 @@ void DealHand(Game& g)
 
     if (g.Cards[g.UpCard].Value == ValueNine) {
         g.Cards[g.UpCard].Melded = true;
-        int16_t& pending = dealer == SidePlayer ? g.LastTrickP : g.LastTrickC;
-        pending = NineTurnedUpBonus;
-        const std::string& name = dealer == SidePlayer ? g.PlayerName : g.BotName;
-        t.StatusBar[2].Text = name + " turns up a 9 - Score- " + std::to_string(pending);
+        const SideScores s = ScoresOf(g, dealer);
+        s.LastTrick.Value = NineTurnedUpBonus;
+        t.StatusBar[2].Text = s.Name + " turns up a 9 - Score- " + std::to_string(NineTurnedUpBonus);
         Pause(g);
         AddTrickScore(g, dealer);
     }

@@ -6,13 +6,13 @@
 
 void ScoreMeld(Game& g, int32_t Who, int16_t points)
 {
-    (Who == SidePlayer ? g.LastMeldP : g.LastMeldC) = points;
+    ScoresOf(g, Who).LastMeld.Value = points;
     AddMeldScore(g, Who);
 }
 
 void ShowMeldStatus(Game& g, int32_t Who, const std::string& text)
 {
-    g.Table.StatusBar[2].Text = (Who == SidePlayer ? g.PlayerName : g.BotName) + text;
+    g.Table.StatusBar[2].Text = ScoresOf(g, Who).Name + text;
 }
 
 void MeldNotice(Game& g, const std::string& title, const std::string& button, const std::string& text)

@@ -48,7 +48,7 @@ void MeldMarriage(Game& g, int32_t Who, int32_t WhichSuit)
     PlaceMeldCard(g, Who, 2, king);
     LayOutMarriages(g, Who);
     // The one meld that adds to what is pending rather than replacing it.
-    int16_t& pending = player ? g.LastMeldP : g.LastMeldC;
+    int16_t& pending = ScoresOf(g, Who).LastMeld.Value;
     pending = static_cast<int16_t>(pending + (WhichSuit == g.TrumpSuit ? TrumpMarriagePoints : PlainMarriagePoints));
     AddMeldScore(g, Who);
     if (player) {

@@ -94,7 +94,7 @@ void MeldDoublePinochle(Game& g, int32_t Who)
             ReLayHand(g, Who);
         }
         const int16_t points = PinochleMelded(g, Who) ? DoublePinochleAfterSinglePoints : DoublePinochlePoints;
-        (player ? g.LastMeldP : g.LastMeldC) = points;
+        ScoresOf(g, Who).LastMeld.Value = points;
         ShowMeldStatus(g, Who, " scores " + std::to_string(points) + " for Double Pin ");
     }
     // Booked whether or not the meld was there: a miss shows its pending 0 in the last-meld label.

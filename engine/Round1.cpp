@@ -54,6 +54,15 @@ void DrawAfterTrick(Game& g)
     DrawFromStock(g, loser);
 }
 
+void SettleTrick(Game& g)
+{
+    ResolveTrick(g);
+    // A game won here ends by unwinding the flow, so this returns only while the game goes on.
+    CheckForWinner(g);
+    if (g.TricksPlayed != TricksInRound1)
+        DrawAfterTrick(g);
+}
+
 void TurnUpLastStockCard(Game& g)
 {
     for (int i = 1; i <= CardCount; ++i)
@@ -67,7 +76,7 @@ void TurnUpLastStockCard(Game& g)
 
 void UserChoosesLastCard(Game& g)
 {
-    g.LastTrickP = LastTrickBonus;
+    ScoresOf(g, SidePlayer).LastTrick.Value = LastTrickBonus;
     AddTrickScore(g, SidePlayer);
     DeluxeMsgBox(g,
                  g.PlayerName + " you won the last trick, if you wish to take " + g.Cards[g.LastStockCard].Name +
@@ -94,7 +103,7 @@ void UserChoosesLastCard(Game& g)
 
 void ComputerTakesLastCard(Game& g)
 {
-    g.LastTrickC = LastTrickBonus;
+    ScoresOf(g, SideComputer).LastTrick.Value = LastTrickBonus;
     AddTrickScore(g, SideComputer);
     g.Table.StatusBar[2].Text = g.BotName + " deciding which card to take";
     Pause(g);
@@ -132,17 +141,8 @@ void PlayRound1(Game& g)
 {
     if (!g.GameInProgress)
         return;
-    do {
-        BeginTrick(g);
-        if (!PlayTrick(g))
-            return;
-        ResolveTrick(g);
-        CheckForWinner(g);
-        if (!g.GameInProgress)
-            return;
-        if (g.TricksPlayed != TricksInRound1)
-            DrawAfterTrick(g);
-    } while (g.TricksPlayed < TricksInRound1);
+    if (!PlayTricksUntil(g, TricksInRound1, PlayTrick, SettleTrick))
+        return;
 
     TurnUpLastStockCard(g);
     if (g.Turn == SidePlayer)

@@ -61,37 +61,29 @@ void SettleTrick(Game& g)
 {
     const int16_t points = TrickPoints(g);
     auto& panel = g.Table.StatusBar[2].Text;
-    if (TrickWinner(g) == SidePlayer) {
-        g.LastTrickP = points;
-        AddTrickScore(g, SidePlayer);
-        panel = g.PlayerName + " 's trick score is " + std::to_string(points);
-        CollectTrick(g, SidePlayer);
-        // Raised at once: a card clicked during the pauses before the next wait is taken.
-        g.PlayerToPlay = true;
-        g.Turn = SidePlayer;
+    const int32_t winner = TrickWinner(g);
+    const SideScores s = ScoresOf(g, winner);
+    s.LastTrick.Value = points;
+    AddTrickScore(g, winner);
+    panel = s.Name + " 's trick score is " + std::to_string(points);
+    CollectTrick(g, winner);
+    // Raised at once for the user: a card clicked during the pauses before the next wait is taken.
+    g.PlayerToPlay = winner == SidePlayer;
+    g.Turn = winner;
+    if (winner == SidePlayer)
         panel = g.PlayerName + " your turn, please click card to play";
-    } else {
-        g.LastTrickC = points;
-        AddTrickScore(g, SideComputer);
-        panel = g.BotName + " 's trick score is " + std::to_string(points);
-        CollectTrick(g, SideComputer);
-        g.PlayerToPlay = false;
-        g.Turn = SideComputer;
-    }
     Pause(g);
 }
 
 void EndOfHand(Game& g)
 {
-    auto& t = g.Table;
-    g.TotalScoreP = AddPoints(g.TotalScoreP, g.TotTricksP);
-    g.TotalScoreC = AddPoints(g.TotalScoreC, g.TotTricksC);
-    t.LblTotalScoreP.Caption = std::to_string(g.TotalScoreP);
-    t.LblTotScoreC.Caption = std::to_string(g.TotalScoreC);
+    for (int32_t side : {SidePlayer, SideComputer}) {
+        const SideScores s = ScoresOf(g, side);
+        s.TotalScore.Add(s.TotTricks.Value);
+    }
 
+    // A game won here ends by unwinding the flow.
     CheckForWinner(g);
-    if (!g.GameInProgress)
-        return;
 
     // The hand's own points decide the hand, whatever the game totals say.
     const int16_t p = AddPoints(g.TotalMeldsP, g.TotTricksP);
@@ -119,11 +111,6 @@ void PlayRound2(Game& g)
 {
     if (!g.GameInProgress)
         return;
-    do {
-        BeginTrick(g);
-        if (!PlayTrick(g))
-            return;
-        SettleTrick(g);
-    } while (g.TricksPlayed < TricksInHand);
-    EndOfHand(g);
+    if (PlayTricksUntil(g, TricksInHand, PlayTrick, SettleTrick))
+        EndOfHand(g);
 }

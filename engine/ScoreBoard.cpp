@@ -1,6 +1,7 @@
 #include "engine/ScoreBoard.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 
 int16_t AddPoints(int16_t a, int16_t b)
@@ -24,38 +25,40 @@ int32_t TrickWinner(const Game& g)
     return g.TrickSuit2 == g.TrumpSuit ? follower : leader;
 }
 
-void AddTrickScore(Game& g, int32_t Who)
+SideScores ScoresOf(Game& g, int32_t Who)
 {
     auto& t = g.Table;
-    if (Who == SidePlayer) {
-        t.LblLastTrickP.Caption = std::to_string(g.LastTrickP);
-        g.TotTricksP = AddPoints(g.TotTricksP, g.LastTrickP);
-        t.LblTotTricksP.Caption = std::to_string(g.TotTricksP);
-        g.LastTrickP = 0;
-    } else if (Who == SideComputer) {
-        t.LblLastTrickC.Caption = std::to_string(g.LastTrickC);
-        g.TotTricksC = AddPoints(g.TotTricksC, g.LastTrickC);
-        t.LblTotTricskC.Caption = std::to_string(g.TotTricksC);
-        g.LastTrickC = 0;
-    }
+    if (Who == SidePlayer)
+        return {g.PlayerName, {g.LastTrickP, t.LblLastTrickP}, {g.TotTricksP, t.LblTotTricksP},
+                {g.LastMeldP, t.LblLastMeldP}, {g.TotalMeldsP, t.LblTotalMeldsP}, {g.TotalScoreP, t.LblTotalScoreP}};
+    return {g.BotName, {g.LastTrickC, t.LblLastTrickC}, {g.TotTricksC, t.LblTotTricskC},
+            {g.LastMeldC, t.LbllLastMeldC}, {g.TotalMeldsC, t.LblTotMeldsC}, {g.TotalScoreC, t.LblTotScoreC}};
+}
+
+namespace {
+
+// The pending points are shown, added to each total and cleared; a side that is neither
+// books nothing.
+void Book(int32_t Who, const ScoreFigure& pending, std::initializer_list<ScoreFigure> totals)
+{
+    if (Who != SidePlayer && Who != SideComputer)
+        return;
+    pending.Label.Caption = std::to_string(pending.Value);
+    for (const ScoreFigure& total : totals)
+        total.Add(pending.Value);
+    pending.Value = 0;
+}
+
+}  // namespace
+
+void AddTrickScore(Game& g, int32_t Who)
+{
+    const SideScores s = ScoresOf(g, Who);
+    Book(Who, s.LastTrick, {s.TotTricks});
 }
 
 void AddMeldScore(Game& g, int32_t Who)
 {
-    auto& t = g.Table;
-    if (Who == SidePlayer) {
-        t.LblLastMeldP.Caption = std::to_string(g.LastMeldP);
-        g.TotalMeldsP = AddPoints(g.TotalMeldsP, g.LastMeldP);
-        t.LblTotalMeldsP.Caption = std::to_string(g.TotalMeldsP);
-        g.TotalScoreP = AddPoints(g.TotalScoreP, g.LastMeldP);
-        t.LblTotalScoreP.Caption = std::to_string(g.TotalScoreP);
-        g.LastMeldP = 0;
-    } else if (Who == SideComputer) {
-        t.LbllLastMeldC.Caption = std::to_string(g.LastMeldC);
-        g.TotalMeldsC = AddPoints(g.TotalMeldsC, g.LastMeldC);
-        t.LblTotMeldsC.Caption = std::to_string(g.TotalMeldsC);
-        g.TotalScoreC = AddPoints(g.TotalScoreC, g.LastMeldC);
-        t.LblTotScoreC.Caption = std::to_string(g.TotalScoreC);
-        g.LastMeldC = 0;
-    }
+    const SideScores s = ScoresOf(g, Who);
+    Book(Who, s.LastMeld, {s.TotalMelds, s.TotalScore});
 }

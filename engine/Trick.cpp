@@ -9,11 +9,12 @@
 
 void ResolveTrick(Game& g)
 {
-    if (TrickWinner(g) == SidePlayer) {
-        g.LastTrickP = TrickPoints(g);
-        AddTrickScore(g, SidePlayer);
-        g.Turn = SidePlayer;
-        CollectTrick(g, SidePlayer);
+    const int32_t winner = TrickWinner(g);
+    ScoresOf(g, winner).LastTrick.Value = TrickPoints(g);
+    AddTrickScore(g, winner);
+    g.Turn = winner;
+    CollectTrick(g, winner);
+    if (winner == SidePlayer) {
         // The meld turn ends when a meld is made or the user cancels; the panels are closed by
         // whoever ends it.
         g.PlayerToMeld = true;
@@ -23,10 +24,6 @@ void ResolveTrick(Game& g)
         WaitWhile(g, g.PlayerToMeld, true);
         return;
     }
-    g.Turn = SideComputer;
-    g.LastTrickC = TrickPoints(g);
-    AddTrickScore(g, SideComputer);
-    CollectTrick(g, SideComputer);
     // After the twelfth trick the computer melds only once it has taken its last card.
     if (g.TricksPlayed != TricksInRound1) {
         Pause(g);

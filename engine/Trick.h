@@ -14,3 +14,17 @@ void ResolveTrick(Game& g);
 
 // Counts the next trick of the hand and shows its number in the status bar.
 void BeginTrick(Game& g);
+
+// Plays tricks until the hand has had the given number: each is begun, played and settled.
+// False when a trick could not be played (the computer found no card); the hand stops there.
+template <class Play, class Settle>
+bool PlayTricksUntil(Game& g, uint8_t tricks, Play&& play, Settle&& settle)
+{
+    do {
+        BeginTrick(g);
+        if (!play(g))
+            return false;
+        settle(g);
+    } while (g.TricksPlayed < tricks);
+    return true;
+}

@@ -9,10 +9,10 @@ class QLabel;
 class QPushButton;
 class SysInfoPlatform;
 
-// The version shown, as major, minor and revision numbers.
-inline constexpr int AppMajor = 2;
-inline constexpr int AppMinor = 0;
-inline constexpr int AppRevision = 7;
+// The version shown, as major, minor and revision numbers: the project's version, from the build.
+inline constexpr int AppMajor = QUILLMERE_VERSION_MAJOR;
+inline constexpr int AppMinor = QUILLMERE_VERSION_MINOR;
+inline constexpr int AppRevision = QUILLMERE_VERSION_PATCH;
 
 class frmAbout : public QWidget {
     Q_OBJECT
