@@ -1,7 +1,7 @@
 // Clicks at random moments of seeded whole games, on every card box, every button of the meld
 // panels, sort, knock, the reminder and the menus that change nothing of the game's course:
 // every invariant holds throughout, every click that is no move changes nothing, every refused
-// move gets its notice, and an accepted card is played once.
+// move gets its notice, word for word, and an accepted card is played once.
 #include <QtTest>
 
 #include <algorithm>
@@ -28,38 +28,73 @@ const char* const Ignored = "ignored";
 const std::set<std::string> RefusalTitles = {"Tut Tut", "Cards out of game", "The Up Card", "Must follow suit.",
                                              "You have a Trump"};
 
-bool UserHolds(const Game& g, int32_t suit)
+// The notices a click that is no move gets, as the user reads them.
+MessageDialogRequest NoticeFor(const Game& g, const std::string& title)
 {
-    for (int i = 1; i <= CardCount; ++i)
-        if (g.Cards[i].Location == LocPlayerHand && g.Cards[i].Suit == suit)
-            return true;
-    return false;
+    const std::string& name = g.PlayerName;
+    const std::map<std::string, std::pair<std::string, std::string>> notices = {
+        {"Tut Tut", {name + " You really musn't try to look at " + g.BotName + " card you know!", "Just Peeping"}},
+        {"Cards out of game", {name + " These cards have been played and are now out of the hand.", "Right"}},
+        {"The Up Card", {name + " This is the UpCard " + g.Cards[g.UpCard].Name + " and the suit is trumps", "Right"}},
+        {"Must follow suit.", {name + " You have a card of the same suit and must play it.", "Ah Right"}},
+        {"You have a Trump", {name + " You have a Trump and must play it.", "O.K"}},
+    };
+    const auto& [prompt, button] = notices.at(title);
+    return {prompt, button, "", "", IconInfo, title};
 }
 
-// What a click on the card must do, by the rules as the user reads them off the table: the
-// title of its notice, Accepted or Ignored.
+// A dialog as the user sees it: title, prompt, buttons and icon.
+std::string Shown(const MessageDialogRequest& d)
+{
+    return "\"" + d.Title + "\": \"" + d.Prompt + "\" [" + d.Button1 + "|" + d.Button2 + "|" + d.Button3 + "] icon " +
+           std::to_string(d.Icon);
+}
+
+// The cards of the user's hand that may be played now: any of them, except when answering the
+// computer's lead in the second phase: then those of the led card's suit, else the trumps, else
+// any.
+std::set<int16_t> PlayableCards(const Game& g, bool& holdsLed)
+{
+    std::set<int16_t> hand, led, trumps;
+    const int32_t ledSuit = g.Cards[g.TrickCard1].Suit;
+    for (int16_t i = 1; i <= CardCount; ++i) {
+        if (g.Cards[i].Location != LocPlayerHand)
+            continue;
+        hand.insert(i);
+        if (g.Cards[i].Suit == ledSuit)
+            led.insert(i);
+        if (g.Cards[i].Suit == g.TrumpSuit)
+            trumps.insert(i);
+    }
+    holdsLed = !led.empty();
+    if (!g.InRound2 || g.Turn == SidePlayer)
+        return hand;
+    return holdsLed ? led : !trumps.empty() ? trumps : hand;
+}
+
+// What a click on the card must bring, from what the user sees: Accepted, Ignored, or the title
+// of the notice that answers it. A card outside the user's hand gets the notice that says whose
+// it is, except the stock's, face down, and the up card while it is handed out at the twelfth
+// trick; a card of the hand is played when the rules allow it, and refused with the rule it
+// breaks when not.
 std::string Judge(const Game& g, int16_t card)
 {
-    const CardInfo& c = g.Cards[card];
+    static const std::map<int32_t, const char*> notOwn = {
+        {LocComputerHand, "Tut Tut"}, {LocPlayed, "Cards out of game"}, {LocUpCard, "The Up Card"}};
+    const int32_t location = g.Cards[card].Location;
     if (!g.GameInProgress || !g.PlayerToPlay)
-        return Ignored;
-    switch (c.Location) {
-    case LocComputerHand: return "Tut Tut";
-    case LocPlayed: return "Cards out of game";
-    case LocUpCard: return g.TricksPlayed == TricksInRound1 ? Ignored : "The Up Card";
-    case LocPlayerHand: break;
-    default: return Ignored;
+        return Ignored;  // the engine does not wait for a card
+    if (location != LocPlayerHand) {
+        const auto it = notOwn.find(location);
+        const bool handedOut = location == LocUpCard && g.TricksPlayed == TricksInRound1;
+        return it == notOwn.end() || handedOut ? Ignored : it->second;
     }
-    if (g.Table.FramDeclare.Visible || g.Table.FramMarriage.Visible)
-        return Ignored;
-    if (g.InRound2 && g.Turn != SidePlayer) {
-        const bool holdsLed = UserHolds(g, g.TrickSuit1);
-        if (holdsLed && c.Suit != g.TrickSuit1)
-            return "Must follow suit.";
-        if (!holdsLed && UserHolds(g, g.TrumpSuit) && c.Suit != g.TrumpSuit)
-            return "You have a Trump";
-    }
-    return g.InRound1 || g.InRound2 ? Accepted : Ignored;
+    if (g.Table.FramDeclare.Visible || g.Table.FramMarriage.Visible || !(g.InRound1 || g.InRound2))
+        return Ignored;  // the meld turn, or between phases
+    bool holdsLed = false;
+    if (PlayableCards(g, holdsLed).count(card))
+        return Accepted;
+    return holdsLed ? "Must follow suit." : "You have a Trump";
 }
 
 struct Storm {
@@ -166,6 +201,8 @@ struct Storm {
             if (!g.Table.PicCard[card].Visible)
                 return;  // a box that is not shown takes no click
             const std::string expected = Judge(g, card);
+            const bool noticed = expected != Accepted && expected != Ignored;
+            const MessageDialogRequest notice = noticed ? NoticeFor(g, expected) : MessageDialogRequest{};
             const size_t dialogs = Plat().Dialogs.size();
             const int32_t location = g.Cards[card].Location;
             const bool waiting = g.PlayerToPlay;
@@ -184,6 +221,8 @@ struct Storm {
                 if (log.size() != dialogs + notices || (notices && log[dialogs].Title != expected))
                     Fault(what + " was answered by " + std::to_string(log.size() - dialogs) + " dialogs" +
                           (log.size() > dialogs ? ", the first \"" + log[dialogs].Title + "\"" : std::string()));
+                if (noticed && log.size() > dialogs && Shown(log[dialogs]) != Shown(notice))
+                    Fault(what + " was answered by " + Shown(log[dialogs]) + ", not " + Shown(notice));
                 if (g.Cards[card].Location != location || g.PlayerToPlay != waiting)
                     Fault(what + " moved something");
             }

@@ -16,6 +16,7 @@
 #include "help/HelpPages.h"
 #include "help/HelpWindows.h"
 #include "help/SysInfo.h"
+#include "tests/support/WhenOpen.h"
 
 namespace {
 
@@ -106,12 +107,9 @@ struct SeenBox {
 };
 
 // Answers the next message box with OK, noting what it showed.
-void AnswerNextMessageBox(SeenBox& seen)
+std::unique_ptr<QTimer> AnswerNextMessageBox(SeenBox& seen)
 {
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+    return WhenOpen<QMessageBox>([&seen](QMessageBox* box) {
         seen.Text = box->text();
         seen.Title = box->windowTitle();
         seen.Icon = box->icon();
@@ -241,7 +239,7 @@ private slots:
     {
         ShowAboutWindow();
         SeenBox seen;
-        AnswerNextMessageBox(seen);
+        const auto answering = AnswerNextMessageBox(seen);
         QTest::mouseClick(Child<QPushButton>("cmdSysInfo"), Qt::LeftButton);
         QCOMPARE(seen.Text, QString("System Information Is Unavailable At This Time"));
         QCOMPARE(seen.Title, QString("Quillmere"));

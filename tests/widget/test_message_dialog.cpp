@@ -8,6 +8,7 @@
 #include "dialog/MessageDialog.h"
 #include "engine/MessageDialog.h"
 #include "tests/support/TestTable.h"
+#include "tests/support/WhenOpen.h"
 
 namespace {
 
@@ -50,10 +51,7 @@ void ClickCaption(MFormDeluxe& d, int i) { Click(d, d.Pic1(i)->Caption(), d.Pic1
 int16_t AskWhile(const MessageDialogRequest& r, const std::function<void(MFormDeluxe&)>& act)
 {
     bool acted = false;
-    QTimer::singleShot(0, [&] {
-        MFormDeluxe* d = TheDialog();
-        if (!d || !d->isVisible())
-            return;
+    const auto answering = WhenOpen<MFormDeluxe>([&](MFormDeluxe* d) {
         acted = true;
         act(*d);
         if (d->isVisible())

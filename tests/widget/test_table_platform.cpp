@@ -10,6 +10,7 @@
 #include "engine/Pacing.h"
 #include "table/QtPlatform.h"
 #include "table/TableHost.h"
+#include "tests/support/WhenOpen.h"
 
 namespace {
 
@@ -38,17 +39,6 @@ double ThreadCpuMs()
     timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
-
-// Runs check on the modal dialog as soon as it is open, then lets the dialog be answered.
-template <class Dialog>
-void WhenOpen(std::function<void(Dialog*)> check)
-{
-    QTimer::singleShot(0, [check] {
-        auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        check(d);
-    });
 }
 
 }  // namespace
@@ -160,7 +150,7 @@ private slots:
         QMessageBox::Icon icon = QMessageBox::Critical;
         Qt::TextFormat format = Qt::RichText;
         int depth = -1;
-        WhenOpen<QMessageBox>([&](QMessageBox* box) {
+        const auto answering = WhenOpen<QMessageBox>([&](QMessageBox* box) {
             title = box->windowTitle();
             text = box->text();
             icon = box->icon();
@@ -189,7 +179,7 @@ private slots:
         Setup s;
         QString title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        WhenOpen<QMessageBox>([&](QMessageBox* box) {
+        const auto answering = WhenOpen<QMessageBox>([&](QMessageBox* box) {
             title = box->windowTitle();
             icon = box->icon();
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
@@ -217,7 +207,7 @@ private slots:
         QFETCH(QString, answer);
         Setup s;
         QString title, prompt, startText = "?";
-        WhenOpen<QInputDialog>([&](QInputDialog* box) {
+        const auto answering = WhenOpen<QInputDialog>([&](QInputDialog* box) {
             title = box->windowTitle();
             prompt = box->labelText();
             startText = box->textValue();
