@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "engine/ComputerHand.h"
+#include "engine/PlainBoxes.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ int16_t ChooseComputerCardRound1(Game& g)
         return 0;
     const int16_t card = g.Turn == SideComputer ? LeadRound1(g) : AnswerRound1(g);
     if (card == 0)
-        g.Plat.MsgBox(" If you can read this something wrong, has not found a card");
+        MsgBox(g, " If you can read this something wrong, has not found a card");
     return card;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/ComputerRound2.h"
 
 #include "engine/ComputerHand.h"
+#include "engine/PlainBoxes.h"
 #include "engine/ComputerRound1.h"
 
 namespace {
@@ -49,7 +50,7 @@ int16_t ChooseComputerCardRound2(Game& g)
         return 0;
     const int16_t card = g.Turn == SideComputer ? LeadRound2(g) : AnswerRound2(g);
     if (card == 0)
-        g.Plat.MsgBox(" Something wrong, no card found");
+        MsgBox(g, " Something wrong, no card found");
     return card;
 }
 

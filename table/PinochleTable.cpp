@@ -106,7 +106,6 @@ void PinochleTable::Handle(const std::function<void()>& action)
         return;
     RunHandler(g_, action);
     ShowModel();
-    ResumePendingFlow(g_);
 }
 
 void PinochleTable::closeEvent(QCloseEvent* event)
