@@ -3,6 +3,7 @@
 // With the table ordered by suit and, within a suit, from Ace down to Nine, the first hit is the
 // highest-ranking qualifying card of the lowest-numbered qualifying suit.
 #include "engine/CardTable.h"
+#include "engine/PlainBoxes.h"
 
 template <class Test>
 int16_t FirstComputerCard(const Game& g, Test&& test)
@@ -19,7 +20,7 @@ inline int16_t ChooseComputerCard(Game& g, int16_t (*lead)(const Game&), int16_t
         return 0;
     const int16_t card = g.Turn == SideComputer ? lead(g) : answer(g);
     if (card == 0)
-        g.Plat.MsgBox(noCardMessage);
+        MsgBox(g, noCardMessage);
     return card;
 }
 

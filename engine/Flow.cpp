@@ -1,12 +1,22 @@
 #include "engine/Flow.h"
 
+namespace {
+
+// The runner starts flows only from the top: no flow running and no wait on the stack.
+void AskForTheRunnerAtTheTop(Game& g)
+{
+    if (g.PendingFlow != FlowRequest::None && !g.FlowRunning && g.WaitDepth == 0)
+        g.Plat.ScheduleFlowRunner();
+}
+
+}  // namespace
+
 void RequestFlow(Game& g, FlowRequest request)
 {
     // Exit outranks a new deal asked for in the same breath.
     if (g.PendingFlow != FlowRequest::Exit)
         g.PendingFlow = request;
-    if (!g.FlowRunning)
-        g.Plat.ScheduleFlowRunner();
+    AskForTheRunnerAtTheTop(g);
 }
 
 void ReplaceFlow(Game& g, FlowRequest request)
@@ -24,7 +34,7 @@ void ThrowIfAbandoned(Game& g)
 void RunFlows(Game& g)
 {
     if (g.FlowRunning || g.WaitDepth != 0)
-        return;  // not at the top of the event loop: the running flow will see the request
+        return;  // not at the top: the running flow, or the last wait to end, asks again
     g.FlowRunning = true;
     while (g.PendingFlow != FlowRequest::None) {
         const FlowRequest request = g.PendingFlow;
@@ -41,4 +51,12 @@ void RunFlows(Game& g)
         }
     }
     g.FlowRunning = false;
+}
+
+WaitScope::WaitScope(Game& g) : g_(g) { ++g_.WaitDepth; }
+
+WaitScope::~WaitScope()
+{
+    --g_.WaitDepth;
+    AskForTheRunnerAtTheTop(g_);
 }

@@ -5,6 +5,7 @@
 
 #include "engine/Handlers.h"
 #include "engine/MessageDialog.h"
+#include "engine/PlainBoxes.h"
 #include "engine/Settings.h"
 #include "engine/SettingsLine.h"
 
@@ -25,8 +26,7 @@ void ChangeTarget(Game& g, int16_t target)
     const std::string value = std::to_string(target);
     g.TargetScore = target;
     g.Table.Caption = "Target Score " + value;
-    g.Plat.MsgBox(" You have changed target score to " + value +
-                  ". You can come back and change at any time");
+    MsgBox(g, " You have changed target score to " + value + ". You can come back and change at any time");
     SaveSettings(g);
 }
 
@@ -36,7 +36,7 @@ void ChangeSpeed(Game& g, int16_t speed, const char* notice)
 {
     g.Speed = speed;
     SaveSettings(g);
-    g.Plat.MsgBox(notice);
+    MsgBox(g, notice);
 }
 
 struct NameCommand {
@@ -59,10 +59,10 @@ constexpr NameCommand BotNameCommand{
 
 void ChangeName(Game& g, const NameCommand& command)
 {
-    if (!g.Plat.MsgBoxYesNo(command.Question, "New Name"))
+    if (!MsgBoxYesNo(g, command.Question, "New Name"))
         return;
     // Whatever comes back is the name, an empty one (Cancel) included.
-    const std::string name = StorableName(g.Plat.InputBox(command.Prompt, command.Title));
+    const std::string name = StorableName(InputBox(g, command.Prompt, command.Title));
     g.*command.Name = name;
     (g.Table.*command.Label1).Caption = name;
     (g.Table.*command.Label2).Caption = name;

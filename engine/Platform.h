@@ -60,7 +60,8 @@ public:
     // The program's folder, without a trailing separator.
     virtual std::string AppPath() = 0;
 
-    // Asks for RunFlows to be called from the top of the event loop, once no wait is on the stack.
+    // Asks for RunFlows to be called at the next round of the event loop. The engine asks only
+    // with no wait on the stack, and asks again should the call meet one.
     virtual void ScheduleFlowRunner() = 0;
 
     // Unloads every window and ends the program.

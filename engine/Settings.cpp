@@ -1,6 +1,7 @@
 #include "engine/Settings.h"
 
 #include "engine/FileStore.h"
+#include "engine/PlainBoxes.h"
 #include "engine/SettingsLine.h"
 
 namespace {
@@ -34,8 +35,8 @@ void SaveSettings(Game& g)
     if (!failure || g.SaveFailureTold)
         return;
     g.SaveFailureTold = true;
-    g.Plat.MsgBox("Your settings and statistics could not be saved in " + path + ": " + failure.message() +
-                  ". The game goes on, but changes may be lost when you leave.");
+    MsgBox(g, "Your settings and statistics could not be saved in " + path + ": " + failure.message() +
+              ". The game goes on, but changes may be lost when you leave.");
 }
 
 // Written as the program ends: a failure then is not worth holding up the exit for.

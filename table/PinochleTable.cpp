@@ -113,7 +113,6 @@ void PinochleTable::Handle(const std::function<void()>& action)
         return;
     RunHandler(g_, action);
     ShowModel();
-    ResumePendingFlow(g_);
 }
 
 bool PinochleTable::event(QEvent* event)

@@ -20,26 +20,6 @@ namespace {
 // The sounds the game plays; loaded once the window is up, so the first of each starts at once.
 constexpr const char* GameSounds[] = {"carddeal1.wav", "riffle.wav", "knock.wav", "ringout.wav"};
 
-// A modal dialog counts as a wait: the flow runner must not start a hand inside it.
-class ModalScope {
-public:
-    explicit ModalScope(Game* g) : g_(g)
-    {
-        if (g_)
-            ++g_->WaitDepth;
-    }
-    ~ModalScope()
-    {
-        if (g_)
-            --g_->WaitDepth;
-    }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    Game* g_;
-};
-
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
@@ -127,14 +107,12 @@ QWidget* QtPlatform::DialogParent() { return host_ ? host_->DialogParent() : nul
 int16_t QtPlatform::ShowMessageDialog(const MessageDialogRequest& request)
 {
     ShowModel();
-    ModalScope scope(g_);
     return ShowDeluxeMsgBox(request);
 }
 
 void QtPlatform::MsgBox(const std::string& prompt)
 {
     ShowModel();
-    ModalScope scope(g_);
     QMessageBox box(QMessageBox::NoIcon, AppTitle, Text(prompt), QMessageBox::Ok, DialogParent());
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -143,7 +121,6 @@ void QtPlatform::MsgBox(const std::string& prompt)
 bool QtPlatform::MsgBoxYesNo(const std::string& prompt, const std::string& title)
 {
     ShowModel();
-    ModalScope scope(g_);
     QMessageBox box(QMessageBox::Question, Text(title), Text(prompt), QMessageBox::Yes | QMessageBox::No,
                     DialogParent());
     box.setTextFormat(Qt::PlainText);
@@ -154,7 +131,6 @@ bool QtPlatform::MsgBoxYesNo(const std::string& prompt, const std::string& title
 std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title)
 {
     ShowModel();
-    ModalScope scope(g_);
     QInputDialog box(DialogParent());
     box.setWindowTitle(Text(title));
     box.setLabelText(Text(prompt));

@@ -3,6 +3,7 @@
 
 #include "engine/Flow.h"
 #include "engine/Pacing.h"
+#include "tests/support/ModalWaits.h"
 #include "tests/support/TestTable.h"
 
 namespace {
@@ -227,6 +228,43 @@ private slots:
         t.plat.RunScheduledFlows();
         QVERIFY(t.plat.Ended);
         QCOMPARE(log_.starts, 0);
+    }
+
+    void flowAskedForInsideAWaitStartsBackAtTheTop_data()
+    {
+        QTest::addColumn<QString>("wait");
+        for (const QString& wait : QStringList{"pause", "flag wait"} + ModalWaits)
+            QTest::newRow(qPrintable(wait)) << wait;
+    }
+    void flowAskedForInsideAWaitStartsBackAtTheTop()
+    {
+        // With no flow running, a handler's wait is open when New Game is asked for inside it.
+        QFETCH(QString, wait);
+        TestTable t;
+        int starts = 0;
+        t.g.HandEntry = [&](Game&) { ++starts; };
+        auto ask = [&] { RequestFlow(t.g, FlowRequest::NewHand); };
+        t.plat.WhileModal = ask;
+        t.plat.OnIdle = [&] {
+            t.plat.Post(ask);
+            return true;
+        };
+        RunHandler(t.g, [&] {
+            if (wait == "pause") {
+                t.plat.At(t.Now() + 10, ask);
+                t.g.PauseLength = 100;
+                Pause(t.g);
+            } else if (wait == "flag wait") {
+                t.g.PlayerToPlay = true;
+                WaitWhile(t.g, t.g.PlayerToPlay);
+            } else {
+                OpenModalWait(t.g, wait);
+            }
+        });
+        QCOMPARE(starts, 0);  // neither inside the wait nor inside the handler
+        t.plat.RunScheduledFlows();
+        QCOMPARE(starts, 1);
+        QCOMPARE(t.g.WaitDepth, 0);
     }
 
     void cardSoundStartsBeforeThePause()

@@ -18,6 +18,8 @@ void VirtualPlatform::ProcessEvents(std::optional<uint32_t> deadline)
         throw EngineHang("too many rounds of event processing");
     if (OnProcessEvents)
         OnProcessEvents();
+    if (RunQueuedRunner())
+        return;
 
     // How far the deadline lies ahead of now; a deadline already passed counts as now.
     uint64_t until = Clock;
@@ -60,6 +62,7 @@ void VirtualPlatform::ProcessEvents(std::optional<uint32_t> deadline)
 int16_t VirtualPlatform::ShowMessageDialog(const MessageDialogRequest& request)
 {
     Dialogs.push_back(request);
+    ModalLoop();
     if (!DialogAnswers.empty()) {
         const int16_t a = DialogAnswers.front();
         DialogAnswers.pop_front();
@@ -72,6 +75,7 @@ int16_t VirtualPlatform::ShowMessageDialog(const MessageDialogRequest& request)
 
 bool VirtualPlatform::MsgBoxYesNo(const std::string& prompt, const std::string& title)
 {
+    ModalLoop();
     YesNoQuestions.push_back(prompt);
     YesNoQuestions.push_back(title);
     if (YesNoAnswers.empty())
@@ -83,6 +87,7 @@ bool VirtualPlatform::MsgBoxYesNo(const std::string& prompt, const std::string& 
 
 std::string VirtualPlatform::InputBox(const std::string& prompt, const std::string& title)
 {
+    ModalLoop();
     InputPrompts.push_back(prompt);
     InputPrompts.push_back(title);
     if (InputAnswers.empty())
@@ -104,8 +109,28 @@ double VirtualPlatform::Rnd()
 
 void VirtualPlatform::RunScheduledFlows()
 {
-    while (FlowRunnerScheduled && !Ended) {
-        FlowRunnerScheduled = false;
-        RunFlows(*G);
+    while (RunQueuedRunner()) {
     }
+}
+
+bool VirtualPlatform::RunQueuedRunner()
+{
+    if (!FlowRunnerScheduled || Ended)
+        return false;
+    FlowRunnerScheduled = false;
+    RunFlows(*G);
+    return true;
+}
+
+void VirtualPlatform::ModalLoop()
+{
+    if (WhileModal)
+        WhileModal();
+    RunQueuedRunner();
+}
+
+void VirtualPlatform::MsgBox(const std::string& prompt)
+{
+    ModalLoop();
+    MsgBoxes.push_back(prompt);
 }

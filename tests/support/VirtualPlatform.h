@@ -51,17 +51,21 @@ public:
     std::vector<std::string> YesNoQuestions; // prompt, then title
     std::deque<std::string> InputAnswers;    // default empty (Cancel)
     std::vector<std::string> InputPrompts;
+    // Runs inside each of the boxes above while it is open, as a timer or a queued call would
+    // in the box's own event loop (the user's clicks on the table never do).
+    std::function<void()> WhileModal;
 
     std::vector<std::string> Sounds;
     // Random numbers: from the queue first, else the seeded generator.
     std::deque<double> RndValues;
     std::string Folder = ".";
-    bool FlowRunnerScheduled = false;
+    bool FlowRunnerScheduled = false;  // the runner's call is queued
     bool Ended = false;
     uint64_t ProcessEventsCalls = 0;
     uint64_t MaxProcessEventsCalls = 50'000'000;
 
-    // Runs the flow runner for as long as it is asked for (as the app's event loop would).
+    // Runs the flow runner for as long as it is asked for, from the top (as the app's event loop
+    // would once every wait has returned).
     void RunScheduledFlows();
 
     // Platform
@@ -69,7 +73,7 @@ public:
     void ProcessEvents(std::optional<uint32_t> deadline) override;
     void PlaySound(const std::string& fileName) override { Sounds.push_back(fileName); }
     int16_t ShowMessageDialog(const MessageDialogRequest& request) override;
-    void MsgBox(const std::string& prompt) override { MsgBoxes.push_back(prompt); }
+    void MsgBox(const std::string& prompt) override;
     bool MsgBoxYesNo(const std::string& prompt, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
     void Randomize() override {}
@@ -79,6 +83,11 @@ public:
     void EndProgram() override { Ended = true; }
 
 private:
+    // A queued runner call runs at the next round of events, wherever that is, as on the real
+    // event loop. True when it ran.
+    bool RunQueuedRunner();
+    void ModalLoop();
+
     std::multimap<uint64_t, std::function<void()>> events_;
     std::mt19937_64 rng_;
 };

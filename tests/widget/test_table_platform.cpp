@@ -11,6 +11,7 @@
 #include "table/QtPlatform.h"
 #include "table/TableHost.h"
 #include "tests/support/WhenOpen.h"
+#include "tests/support/ModalWaits.h"
 
 namespace {
 
@@ -118,15 +119,26 @@ private slots:
         QCOMPARE(s.g.PendingFlow, FlowRequest::None);
     }
 
-    void flowAskedForInsideAWaitStartsOnceBackAtTheTop()
+    void flowAskedForInsideAModalWaitStartsOnceBackAtTheTop_data()
     {
+        QTest::addColumn<QString>("wait");
+        for (const QString& wait : ModalWaits)
+            QTest::newRow(qPrintable(wait)) << wait;
+    }
+    void flowAskedForInsideAModalWaitStartsOnceBackAtTheTop()
+    {
+        // A handler with no flow running opens a box; New Game is asked for inside it, and the
+        // box stays open long enough for the event loop to have its turn.
+        QFETCH(QString, wait);
         Setup s;
-        s.g.WaitDepth = 1;  // a dialog opened from an idle handler
-        RequestFlow(s.g, FlowRequest::NewHand);
-        QCoreApplication::processEvents();
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            RequestFlow(s.g, FlowRequest::NewHand);
+            QTimer::singleShot(20, box, [box] { box->done(QDialog::Rejected); });
+        });
+        RunHandler(s.g, [&] { OpenModalWait(s.g, wait); });
         QCOMPARE(s.hands, 0);
-        s.g.WaitDepth = 0;
-        ResumePendingFlow(s.g);
         QCoreApplication::processEvents();
         QCOMPARE(s.hands, 1);
     }
@@ -158,7 +170,7 @@ private slots:
             depth = s.g.WaitDepth;
             box->accept();
         });
-        s.plat.MsgBox(" You have changed <b>target</b> score");
+        MsgBox(s.g, " You have changed <b>target</b> score");
         QCOMPARE(title, QString("Quillmere"));
         QCOMPARE(text, QString(" You have changed <b>target</b> score"));
         QCOMPARE(icon, QMessageBox::NoIcon);

@@ -585,34 +585,6 @@ private slots:
         QCOMPARE(f.find<StatusBar1>("StatusBar1")->Panel(2)->Text(), QString("moved"));
     }
 
-    void handlerAtTheTopRestartsAPendingFlow_data()
-    {
-        QTest::addColumn<int>("waitDepth");
-        QTest::addColumn<bool>("flowRunning");
-        QTest::addColumn<bool>("scheduled");
-        QTest::newRow("at the top") << 0 << false << true;
-        QTest::newRow("inside a wait") << 1 << false << false;
-        QTest::newRow("while a flow runs") << 0 << true << false;
-    }
-    void handlerAtTheTopRestartsAPendingFlow()
-    {
-        QFETCH(int, waitDepth);
-        QFETCH(bool, flowRunning);
-        QFETCH(bool, scheduled);
-        Fixture f;
-        f.showEverything();
-        f.w.show();
-        // The runner was asked for inside a dialog and could not start the hand then.
-        f.t.g.PendingFlow = FlowRequest::NewHand;
-        f.t.g.WaitDepth = waitDepth;
-        f.t.g.FlowRunning = flowRunning;
-        f.t.plat.FlowRunnerScheduled = false;
-        QTest::mouseClick(f.w.PicCard(1), Qt::LeftButton);
-        QCOMPARE(f.t.plat.FlowRunnerScheduled, scheduled);
-        f.t.g.WaitDepth = 0;
-        f.t.g.FlowRunning = false;
-    }
-
     void closing_data()
     {
         QTest::addColumn<bool>("closeBox");
