@@ -102,11 +102,9 @@ void DrawFromStock(Game& g, int32_t Who)
     g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
     if (Who == SidePlayer) {
         g.Table.FramDeclare.Visible = false;
-        g.Cards[card].Location = LocPlayerHand;
         g.Table.PicCard[card].Picture = card;
         MoveDrawnCard(g, SidePlayer, card);
     } else if (Who == SideComputer) {
-        g.Cards[card].Location = LocComputerHand;
         MoveDrawnCard(g, SideComputer, card);
     }
     g.PauseLength = g.Speed;

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "engine/Cards.h"
 #include "resources/CardArt.h"
 
 void PaintNavy(QWidget* w)
