@@ -39,13 +39,7 @@ bool AnswerIsAllowed(Game& g, const CardInfo& card)
 
 void Record(Game& g, int16_t index)
 {
-    if (g.Turn == SidePlayer) {
-        g.TrickCard1 = index;
-        g.TrickSuit1 = g.Cards[index].Suit;
-    } else {
-        g.TrickCard2 = index;
-        g.TrickSuit2 = g.Cards[index].Suit;
-    }
+    RecordTrickCard(g, g.Turn == SidePlayer, index);
     g.Table.StatusBar[2].Text = g.PlayerName + " is playing " + g.Cards[index].Name;
     // Taken: a second click during the pause below finds the engine no longer waiting.
     g.PlayerToPlay = false;

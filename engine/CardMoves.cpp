@@ -12,12 +12,10 @@ namespace {
 // Where the two cards of a trick stop on their way and where they land.
 constexpr int ComputerTrickStopLeft = 7800, ComputerTrickStopTop = 3240;
 constexpr int ComputerTrickLeft = 10440, ComputerTrickTop = 4680;
-constexpr int PlayerTrickStopLeft = 7800, PlayerTrickStopTop = 6540;
-constexpr int PlayerTrickLeft = 11760, PlayerTrickTop = 4680;
+constexpr TablePlace PlayerTrickStop{7800, 6540}, PlayerTrick{11760, 4680};
 // Where a drawn or taken card lands before its hand is laid out again.
-constexpr int ComputerDrawLeft = 2820, ComputerDrawTop = 2280;
-constexpr int PlayerDrawStopLeft = 1755, PlayerDrawStopTop = 7500;
-constexpr int PlayerDrawLeft = 1800, PlayerDrawTop = 7700;
+constexpr TablePlace ComputerDraw{2820, 2280};
+constexpr TablePlace PlayerDrawStop{1755, 7500}, PlayerDraw{1800, 7700};
 
 constexpr int ComputerPlayExtra = 150;
 constexpr int PlayerPlayExtra = 300;
@@ -39,6 +37,20 @@ void MoveToFront(Game& g, int16_t card, int left, int top)
     g.Table.BringToFront(card);
 }
 
+void MoveVia(Game& g, int16_t card, std::initializer_list<TablePlace> stops)
+{
+    for (const TablePlace& stop : stops) {
+        MoveToFront(g, card, stop.Left, stop.Top);
+        Pause(g);
+    }
+}
+
+void Land(Game& g, int16_t card, TablePlace place)
+{
+    MoveToFront(g, card, place.Left, place.Top);
+    PauseWithCardSound(g);
+}
+
 void PlayComputerCard(Game& g, int16_t CardIndex)
 {
     SetPace(g, ComputerPlayExtra);
@@ -58,10 +70,8 @@ void PlayerPlaysCard(Game& g, int16_t CardIndex)
 {
     SetPace(g, PlayerPlayExtra);
     TakeOutToPlay(g, CardIndex);
-    MoveToFront(g, CardIndex, PlayerTrickStopLeft, PlayerTrickStopTop);
-    Pause(g);
-    MoveToFront(g, CardIndex, PlayerTrickLeft, PlayerTrickTop);
-    PauseWithCardSound(g);
+    MoveVia(g, CardIndex, {PlayerTrickStop});
+    Land(g, CardIndex, PlayerTrick);
     g.PlayerToPlay = false;
     g.PauseLength = g.Speed;
 }
@@ -71,15 +81,12 @@ void MoveDrawnCard(Game& g, int32_t Who, int16_t CardIndex)
     SetPace(g, DrawExtra);
     if (Who == SideComputer) {
         g.Cards[CardIndex].Location = LocComputerHand;
-        MoveToFront(g, CardIndex, ComputerDrawLeft, ComputerDrawTop);
-        PauseWithCardSound(g);
+        Land(g, CardIndex, ComputerDraw);
         LayOutComputerHand(g);
     } else {
         g.Cards[CardIndex].Location = LocPlayerHand;
-        MoveToFront(g, CardIndex, PlayerDrawStopLeft, PlayerDrawStopTop);
-        Pause(g);
-        MoveToFront(g, CardIndex, PlayerDrawLeft, PlayerDrawTop);
-        PauseWithCardSound(g);
+        MoveVia(g, CardIndex, {PlayerDrawStop});
+        Land(g, CardIndex, PlayerDraw);
         ResortHand(g);
     }
     LayOutStock(g);
@@ -95,11 +102,9 @@ void DrawFromStock(Game& g, int32_t Who)
     g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
     if (Who == SidePlayer) {
         g.Table.FramDeclare.Visible = false;
-        g.Cards[card].Location = LocPlayerHand;
         g.Table.PicCard[card].Picture = card;
         MoveDrawnCard(g, SidePlayer, card);
     } else if (Who == SideComputer) {
-        g.Cards[card].Location = LocComputerHand;
         MoveDrawnCard(g, SideComputer, card);
     }
     g.PauseLength = g.Speed;

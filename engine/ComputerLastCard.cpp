@@ -35,7 +35,7 @@ void ComputerChoosesLastCard(Game& g)
         DeluxeMsgBox(g, g.BotName + " has decided to take the UpCard trump.", "O.K", "", "", IconCards,
                      "Taking trump card");
     Pause(g);
-    g.Cards[taken].Location = LocComputerHand;
+    // The card left for the user is the user's already while the computer's card moves.
     g.Cards[other].Location = LocPlayerHand;
     // The moves pace themselves and leave PauseLength at Speed for the last pause.
     MoveDrawnCard(g, SideComputer, taken);

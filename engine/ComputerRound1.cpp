@@ -29,18 +29,10 @@ bool JackOrQueen(const CardInfo& c) { return c.Value == ValueJack || c.Value == 
 
 int16_t LeadRound1(const Game& g)
 {
-    if (int16_t c = ComputerHasBothAces(g))
-        return c;
-    if (int16_t c = ComputerHasBothTens(g))
-        return c;
-    if (int16_t c = ComputerNonTrumpNine(g))
-        return c;
-    if (int16_t c = ComputerHasBothJacks(g))
-        return c;
-    if (int16_t c = ComputerHasBothQueens(g))
-        return c;
-    if (int16_t c = ComputerHasBothKings(g))
-        return c;
+    for (auto choice : {ComputerHasBothAces, ComputerHasBothTens, ComputerNonTrumpNine, ComputerHasBothJacks,
+                        ComputerHasBothQueens, ComputerHasBothKings})
+        if (int16_t c = choice(g))
+            return c;
     // A plain Club or Heart, out of trumps: leaves every Jack, Queen, Diamond and Spade at home.
     if (int16_t c = FirstComputerCard(g, [&](const CardInfo& card) {
             return !JackOrQueen(card) && card.Suit != SuitDiamonds && card.Suit != SuitSpades &&

@@ -20,11 +20,8 @@ constexpr int16_t NineTurnedUpBonus = 10;
 constexpr int PacketsPerSide = 4;
 constexpr int CardsPerPacket = 3;
 // The stops of a dealt card on its way from the pack to its hand.
-constexpr int ToComputerStop1Left = 1080, ToComputerStop1Top = 1320;
-constexpr int ToComputerStop2Left = 2760, ToComputerStop2Top = 1220;
-constexpr int ToUserStop1Left = 1080, ToUserStop1Top = 2280;
-constexpr int ToUserStop2Left = 1920, ToUserStop2Top = 4560;
-constexpr int ToUserStop3Left = 3360, ToUserStop3Top = 8120;
+constexpr TablePlace ToComputerStop1{1080, 1320}, ToComputerStop2{2760, 1220};
+constexpr TablePlace ToUserStop1{1080, 2280}, ToUserStop2{1920, 4560}, ToUserStop3{3360, 8120};
 
 // The hand's eight values and their labels; at a new game the two totals as well.
 void ClearScores(Game& g, bool newGame)
@@ -42,6 +39,16 @@ void ClearPinochleFlags(Game& g)
 {
     g.PinochleMeldedP = g.PinochleMeldedC = false;
     g.DblPinochleMeldedP = g.DblPinochleMeldedC = false;
+}
+
+// A card from the stock into the side's hand, its box shown: face up for the user only.
+int16_t TakeFromStock(Game& g, int32_t Who)
+{
+    const int16_t n = PickStockCard(g);
+    g.Cards[n].Location = HandOf(Who);
+    g.Table.PicCard[n].Picture = Who == SidePlayer ? n : ImageBack;
+    g.Table.PicCard[n].Visible = true;
+    return n;
 }
 
 void DealPacket(Game& g, int32_t side)
@@ -169,30 +176,17 @@ void DealHand(Game& g)
 
 void DealToComputer(Game& g)
 {
-    const int16_t n = PickStockCard(g);
-    g.Cards[n].Location = LocComputerHand;
-    g.Table.PicCard[n].Picture = ImageBack;
-    g.Table.PicCard[n].Visible = true;
-    MoveToFront(g, n, ToComputerStop1Left, ToComputerStop1Top);
-    Pause(g);
-    MoveToFront(g, n, ToComputerStop2Left, ToComputerStop2Top);
-    PauseWithCardSound(g);
+    const int16_t n = TakeFromStock(g, SideComputer);
+    MoveVia(g, n, {ToComputerStop1});
+    Land(g, n, ToComputerStop2);
     LayOutComputerHand(g);
 }
 
 void DealToPlayer(Game& g)
 {
     g.PauseLength = DealtToUserPace;
-    const int16_t n = PickStockCard(g);
-    g.Cards[n].Location = LocPlayerHand;
-    g.Table.PicCard[n].Picture = n;
-    g.Table.PicCard[n].Visible = true;
-    MoveToFront(g, n, ToUserStop1Left, ToUserStop1Top);
-    Pause(g);
-    MoveToFront(g, n, ToUserStop2Left, ToUserStop2Top);
-    Pause(g);
-    MoveToFront(g, n, ToUserStop3Left, ToUserStop3Top);
-    Pause(g);
+    const int16_t n = TakeFromStock(g, SidePlayer);
+    MoveVia(g, n, {ToUserStop1, ToUserStop2, ToUserStop3});
     PauseWithCardSound(g);
     LayOutPlayerHand(g);
     g.PauseLength = g.Speed;

@@ -5,10 +5,8 @@
 
 namespace {
 
-constexpr int PlayerHandLeft = 2500;
-constexpr int PlayerHandTop = 10080;
-constexpr int ComputerHandLeft = 2880;
-constexpr int ComputerHandTop = 120;
+constexpr int PlayerHandLeft = 2500, PlayerHandTop = 10080;
+constexpr int ComputerHandLeft = 2880, ComputerHandTop = 120;
 constexpr int SortedStep = 500;
 constexpr int DealStep = 450;
 constexpr int ComputerStep = 250;

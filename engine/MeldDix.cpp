@@ -12,15 +12,11 @@ constexpr int16_t DixPoints = 10;
 constexpr int16_t DixHoldExtra = 1000;  // the pace of a Dix, over Speed
 
 // Where a laid-down Nine lies, beside the side's meld rows.
-constexpr int DixShownLeft = 8820;
-constexpr int PlayerDixShownTop = 8400;
-constexpr int ComputerDixShownTop = 3000;
+constexpr int DixShownLeft = 8820, PlayerDixShownTop = 8400, ComputerDixShownTop = 3000;
 
 // The exchange: the Nine stops beside the up card while the up card steps out towards the hand.
-constexpr int NineOnTheWayLeft = 4110;
-constexpr int NineOnTheWayTop = 2295;
-constexpr int UpCardOnTheWayLeft = 2670;
-constexpr int UpCardOnTheWayTop = 2070;
+constexpr int NineOnTheWayLeft = 4110, NineOnTheWayTop = 2295;
+constexpr int UpCardOnTheWayLeft = 2670, UpCardOnTheWayTop = 2070;
 
 // Every way out of a Dix leaves the pace at Speed.
 struct DixPace {

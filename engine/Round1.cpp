@@ -25,16 +25,12 @@ bool PlayTrick(Game& g)
         g.PlayerToPlay = true;
         WaitWhile(g, g.PlayerToPlay);
         Pause(g);
-        g.TrickCard2 = ChooseComputerCardRound1(g);
-        if (g.TrickCard2 == 0)
+        if (!RecordTrickCard(g, false, ChooseComputerCardRound1(g)))
             return false;
-        g.TrickSuit2 = g.Cards[g.TrickCard2].Suit;
         PlayComputerCard(g, g.TrickCard2);
     } else {
-        g.TrickCard1 = ChooseComputerCardRound1(g);
-        if (g.TrickCard1 == 0)
+        if (!RecordTrickCard(g, true, ChooseComputerCardRound1(g)))
             return false;
-        g.TrickSuit1 = g.Cards[g.TrickCard1].Suit;
         PlayComputerCard(g, g.TrickCard1);
         g.PlayerToPlay = true;
         panel = g.PlayerName + " please click the card you wish to play";

@@ -36,17 +36,13 @@ bool PlayTrick(Game& g)
         // the pauses since has already ended this wait.
         WaitWhile(g, g.PlayerToPlay);
         Pause(g);
-        g.TrickCard2 = ComputerCard(g);
-        if (g.TrickCard2 == 0)
+        if (!RecordTrickCard(g, false, ComputerCard(g)))
             return false;
-        g.TrickSuit2 = g.Cards[g.TrickCard2].Suit;
         PlayComputerCard(g, g.TrickCard2);
     } else {
         Pause(g);
-        g.TrickCard1 = ComputerCard(g);
-        if (g.TrickCard1 == 0)
+        if (!RecordTrickCard(g, true, ComputerCard(g)))
             return false;
-        g.TrickSuit1 = g.Cards[g.TrickCard1].Suit;
         Pause(g);
         PlayComputerCard(g, g.TrickCard1);
         panel = yourLead;

@@ -31,6 +31,15 @@ void ResolveTrick(Game& g)
     }
 }
 
+bool RecordTrickCard(Game& g, bool leads, int16_t card)
+{
+    (leads ? g.TrickCard1 : g.TrickCard2) = card;
+    if (card == 0)
+        return false;
+    (leads ? g.TrickSuit1 : g.TrickSuit2) = g.Cards[card].Suit;
+    return true;
+}
+
 void BeginTrick(Game& g)
 {
     g.TricksPlayed = static_cast<uint8_t>(g.TricksPlayed + 1);

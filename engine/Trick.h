@@ -12,6 +12,10 @@ inline constexpr int16_t LastTrickBonus = 10;
 
 void ResolveTrick(Game& g);
 
+// Records a side's card as the trick's first when the side leads, else as its second. A 0 (no
+// card found) is recorded as it is, without a suit; false then.
+bool RecordTrickCard(Game& g, bool leads, int16_t card);
+
 // Counts the next trick of the hand and shows its number in the status bar.
 void BeginTrick(Game& g);
 

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "engine/Cards.h"
 #include "resources/CardArt.h"
 #include "table/TableControls.h"
 
