@@ -1,7 +1,7 @@
 // Quillmere: two-handed Pinochle against the computer.
 #include <QApplication>
 
-#include "table/QuillmereProgram.h"
+#include "app/QuillmereProgram.h"
 
 int main(int argc, char* argv[])
 {

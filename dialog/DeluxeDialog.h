@@ -6,7 +6,7 @@
 
 #include "dialog/DeluxeLayout.h"
 #include "dialog/DeluxeParts.h"
-#include "engine/Platform.h"
+#include "engine/state/Platform.h"
 
 class MFormDeluxe : public QDialog {
     Q_OBJECT

@@ -5,8 +5,8 @@
 #include <QTextLayout>
 #include <cmath>
 
-#include "engine/Platform.h"
-#include "engine/TableModel.h"
+#include "engine/state/Platform.h"
+#include "engine/state/TableModel.h"
 #include "resources/CardArt.h"
 #include "resources/SerifFont.h"
 

@@ -4,7 +4,7 @@
 // after the answer.
 #include <cstdint>
 
-#include "engine/Platform.h"
+#include "engine/state/Platform.h"
 
 class QWidget;
 

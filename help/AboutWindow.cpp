@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "engine/Platform.h"
+#include "engine/state/Platform.h"
 #include "help/DesktopSysInfo.h"
 #include "help/HelpKit.h"
 #include "help/HelpPages.h"

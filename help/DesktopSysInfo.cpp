@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QProcess>
 
-#include "engine/Platform.h"
+#include "engine/state/Platform.h"
 
 int32_t DesktopSysInfo::RegOpenKeyExA(RegKey, const std::string&, uint32_t, uint32_t, RegKey& key)
 {

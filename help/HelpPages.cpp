@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/Cards.h"
+#include "engine/cards/Cards.h"
 #include "help/HelpKit.h"
 #include "help/HelpText.h"
 

@@ -4,7 +4,7 @@
 
 #include <QFontMetricsF>
 
-#include "engine/Cards.h"
+#include "engine/cards/Cards.h"
 #include "resources/ArtParts.h"
 #include "resources/SerifFont.h"
 

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <functional>
 
-#include "engine/Cards.h"
-#include "engine/TableModel.h"
+#include "engine/cards/Cards.h"
+#include "engine/state/TableModel.h"
 #include "resources/ArtParts.h"
 #include "resources/CardArt.h"
 

@@ -2,7 +2,7 @@
 // dialog's icons and the program's icon.
 #include <cmath>
 
-#include "engine/Cards.h"
+#include "engine/cards/Cards.h"
 #include "resources/ArtParts.h"
 #include "resources/CardArt.h"
 

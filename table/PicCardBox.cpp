@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "engine/TableModel.h"
+#include "engine/state/TableModel.h"
 #include "resources/CardArt.h"
 #include "table/TableLook.h"
 

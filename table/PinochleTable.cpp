@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/Flow.h"
+#include "engine/flow/Flow.h"
 #include "table/PicCardBox.h"
 #include "table/StatusPanels.h"
 #include "table/TableControls.h"

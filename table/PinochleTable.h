@@ -6,8 +6,8 @@
 #include <array>
 #include <functional>
 
-#include "engine/Game.h"
-#include "engine/TableModel.h"
+#include "engine/state/Game.h"
+#include "engine/state/TableModel.h"
 #include "table/TableBindings.h"
 #include "table/TableCommands.h"
 #include "table/TableHost.h"

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/TableModel.h"
+#include "engine/state/TableModel.h"
 #include "table/TableCommands.h"
 
 class QWidget;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/Game.h"
-#include "engine/Handlers.h"
+#include "engine/state/Game.h"
+#include "engine/handlers/Handlers.h"
 #include "help/HelpWindows.h"
 
 struct TableCommands {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <qdrawutil.h>
 
-#include "engine/TableModel.h"
+#include "engine/state/TableModel.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <unistd.h>
 
 #include "dialog/DeluxeDialog.h"
-#include "engine/CardTable.h"
-#include "engine/SettingsLine.h"
+#include "engine/cards/CardTable.h"
+#include "engine/settings/SettingsLine.h"
 #include "table/PicCardBox.h"
-#include "table/QuillmereProgram.h"
+#include "app/QuillmereProgram.h"
 #include "table/TableLook.h"
 #include "tests/support/SettingsFiles.h"
 

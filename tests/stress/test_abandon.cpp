@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/Flow.h"
-#include "engine/Handlers.h"
+#include "engine/flow/Flow.h"
+#include "engine/handlers/Handlers.h"
 #include "tests/support/SelfPlay.h"
 #include "tests/support/SettingsFiles.h"
 

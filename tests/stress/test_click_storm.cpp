@@ -9,10 +9,10 @@
 #include <map>
 #include <set>
 
-#include "engine/Flow.h"
-#include "engine/Handlers.h"
-#include "engine/Layout.h"
-#include "engine/Trick.h"
+#include "engine/flow/Flow.h"
+#include "engine/handlers/Handlers.h"
+#include "engine/hand/Layout.h"
+#include "engine/hand/Trick.h"
 #include "tests/support/SelfPlay.h"
 #include "tests/support/SettingsFiles.h"
 

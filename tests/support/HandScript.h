@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/CardTable.h"
-#include "engine/Flow.h"
-#include "engine/Handlers.h"
-#include "engine/Layout.h"
+#include "engine/cards/CardTable.h"
+#include "engine/flow/Flow.h"
+#include "engine/handlers/Handlers.h"
+#include "engine/hand/Layout.h"
 #include "tests/support/TestTable.h"
 
 struct HandSetup {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <tuple>
 
-#include "engine/Melds.h"
+#include "engine/melds/Melds.h"
 #include "tests/support/TestTable.h"
 
 // One meld attempt by name: "run", "aces", "kings", "queens", "jacks", "pinochle", "double",

@@ -2,8 +2,8 @@
 // The modal waits the engine opens, by name, for tests that go through each of them.
 #include <QStringList>
 
-#include "engine/MessageDialog.h"
-#include "engine/PlainBoxes.h"
+#include "engine/flow/DeluxeMsgBox.h"
+#include "engine/flow/PlainBoxes.h"
 
 inline const QStringList ModalWaits{"message dialog", "plain box", "yes/no box", "input box"};
 

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "engine/CardTable.h"
-#include "engine/Deal.h"
-#include "engine/Flow.h"
-#include "engine/Handlers.h"
-#include "engine/Trick.h"
+#include "engine/cards/CardTable.h"
+#include "engine/hand/Deal.h"
+#include "engine/flow/Flow.h"
+#include "engine/handlers/Handlers.h"
+#include "engine/hand/Trick.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Game.h"
+#include "engine/state/Game.h"
 #include "tests/support/VirtualPlatform.h"
 
 class SelfPlay;

@@ -2,8 +2,8 @@
 // A game on the virtual platform, with helpers to set up a table by hand.
 #include <initializer_list>
 
-#include "engine/CardTable.h"
-#include "engine/Game.h"
+#include "engine/cards/CardTable.h"
+#include "engine/state/Game.h"
 #include "tests/support/VirtualPlatform.h"
 
 struct TestTable {

@@ -1,6 +1,6 @@
 #include "tests/support/VirtualPlatform.h"
 
-#include "engine/Flow.h"
+#include "engine/flow/Flow.h"
 
 VirtualPlatform::VirtualPlatform(uint64_t seed, uint32_t startTick) : rng_(seed)
 {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/Game.h"
-#include "engine/Platform.h"
+#include "engine/state/Game.h"
+#include "engine/state/Platform.h"
 
 // The engine waited for the user and nothing would ever come.
 struct EngineHang : std::runtime_error {

@@ -2,8 +2,8 @@
 // suits red and the black ones black.
 #include <QtTest>
 
-#include "engine/Cards.h"
-#include "engine/TableModel.h"
+#include "engine/cards/Cards.h"
+#include "engine/state/TableModel.h"
 #include "resources/CardArt.h"
 
 namespace {

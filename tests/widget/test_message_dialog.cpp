@@ -6,7 +6,7 @@
 
 #include "dialog/DeluxeDialog.h"
 #include "dialog/MessageDialog.h"
-#include "engine/MessageDialog.h"
+#include "engine/flow/DeluxeMsgBox.h"
 #include "tests/support/TestTable.h"
 #include "tests/support/WhenOpen.h"
 

@@ -6,9 +6,9 @@
 #include <QtTest>
 #include <ctime>
 
-#include "engine/Flow.h"
-#include "engine/Pacing.h"
-#include "table/QtPlatform.h"
+#include "engine/flow/Flow.h"
+#include "engine/flow/Pacing.h"
+#include "app/QtPlatform.h"
 #include "table/TableHost.h"
 #include "tests/support/WhenOpen.h"
 #include "tests/support/ModalWaits.h"

@@ -14,10 +14,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "engine/Flow.h"
-#include "engine/Handlers.h"
-#include "engine/Pacing.h"
-#include "table/QuillmereProgram.h"
+#include "engine/flow/Flow.h"
+#include "engine/handlers/Handlers.h"
+#include "engine/flow/Pacing.h"
+#include "app/QuillmereProgram.h"
 #include "tools/bench/Bench.h"
 
 namespace {

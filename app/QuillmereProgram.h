@@ -1,0 +1,23 @@
+#pragma once
+// The program as it starts: the platform layer, the game and its table window, loaded. Shared by
+// main() and the benchmark, so that the benchmark measures the game's own start-up.
+#include <QApplication>
+
+#include "engine/flow/Flow.h"
+#include "engine/handlers/Handlers.h"
+#include "resources/CardArt.h"
+#include "table/PinochleTable.h"
+#include "app/QtPlatform.h"
+
+struct QuillmereProgram {
+    QuillmereProgram() : g(platform), table(g)
+    {
+        QApplication::setWindowIcon(WindowIcon());
+        platform.Attach(g, &table);
+        RunHandler(g, [this] { Form_Load(g); });
+    }
+
+    QtPlatform platform;
+    Game g;
+    PinochleTable table;
+};

@@ -1,0 +1,38 @@
+// The knock label and the sort button.
+#include "engine/hand/GameEnd.h"
+#include "engine/handlers/Handlers.h"
+#include "engine/hand/Layout.h"
+#include "engine/flow/DeluxeMsgBox.h"
+#include "engine/flow/Pacing.h"
+#include "engine/flow/StepPace.h"
+
+void CmdSort_Click(Game& g)
+{
+    // The caption names the order this click applies.
+    std::string& caption = g.Table.CmdSort.Caption;
+    if (caption == CaptionSortSuits) {
+        SortBySuits(g);
+        caption = CaptionSortSame;
+    } else if (caption == CaptionSortSame) {
+        SortBySame(g);
+        caption = CaptionSortSuits;
+    }
+}
+
+void LblKnock_Click(Game& g)
+{
+    if (g.InRound2) {
+        DeluxeMsgBox(g,
+                     g.PlayerName +
+                         " Sorry, you must knock during Round 1. Merriel might catch you up on Trick Scores",
+                     "Oh Right", "", "", IconInfo, "Can't Knock Now");
+        return;
+    }
+    PlaySoundFile(g, "knock.wav");
+    SetPace(g, KnockExtra);
+    Pause(g);
+    Pause(g);
+    g.PlayerKnocked = true;
+    g.PauseLength = g.Speed;
+    CheckForWinner(g);
+}
