@@ -3,11 +3,11 @@
 // main() and the benchmark, so that the benchmark measures the game's own start-up.
 #include <QApplication>
 
+#include "app/QtPlatform.h"
 #include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
+#include "engine/handlers/StartUp.h"
 #include "resources/CardArt.h"
 #include "table/PinochleTable.h"
-#include "app/QtPlatform.h"
 
 struct QuillmereProgram {
     QuillmereProgram() : g(platform), table(g)

@@ -4,8 +4,14 @@
 #include <cstdint>
 #include <functional>
 
+#include "engine/handlers/CardClick.h"
+#include "engine/handlers/Exit.h"
+#include "engine/handlers/Knock.h"
+#include "engine/handlers/MeldPanel.h"
+#include "engine/handlers/Menus.h"
+#include "engine/handlers/NewGameMenu.h"
+#include "engine/handlers/Sort.h"
 #include "engine/state/Game.h"
-#include "engine/handlers/Handlers.h"
 #include "help/HelpWindows.h"
 
 struct TableCommands {

@@ -1,7 +1,9 @@
-#include "engine/hand/CardMoves.h"
+#include "engine/computer/ComputerLastCard.h"
+
 #include "engine/computer/ComputerRound1.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
+#include "engine/hand/CardMoves.h"
 
 namespace {
 

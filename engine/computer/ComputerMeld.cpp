@@ -1,4 +1,10 @@
-#include "engine/melds/Melds.h"
+#include "engine/computer/ComputerMeld.h"
+
+#include "engine/melds/MeldDix.h"
+#include "engine/melds/MeldFours.h"
+#include "engine/melds/MeldMarriage.h"
+#include "engine/melds/MeldPinochle.h"
+#include "engine/melds/MeldRun.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The computer's choices while the stock lasts: its card to lead or answer, and the last card.
+// The computer's choices while the stock lasts: its card to lead or answer.
 // It looks only at its own hand, the trump suit and the led card.
 #include "engine/state/Game.h"
 
@@ -11,4 +11,3 @@ int16_t ComputerHasBothTens(const Game& g);
 int16_t ComputerHasBothKings(const Game& g);
 int16_t ComputerHasBothQueens(const Game& g);
 int16_t ComputerHasBothJacks(const Game& g);
-void ComputerChoosesLastCard(Game& g);

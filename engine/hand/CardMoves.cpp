@@ -3,9 +3,9 @@
 #include "engine/hand/CardMoves.h"
 
 #include "engine/cards/CardTable.h"
-#include "engine/hand/Layout.h"
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
+#include "engine/hand/Layout.h"
 
 namespace {
 

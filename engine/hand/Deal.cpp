@@ -3,10 +3,10 @@
 // trumps and the first phase begins.
 #include "engine/hand/Deal.h"
 
-#include "engine/hand/CardMoves.h"
 #include "engine/cards/CardTable.h"
-#include "engine/hand/Layout.h"
 #include "engine/flow/Pacing.h"
+#include "engine/hand/CardMoves.h"
+#include "engine/hand/Layout.h"
 #include "engine/hand/Round1.h"
 #include "engine/hand/ScoreBoard.h"
 

@@ -2,12 +2,12 @@
 // while the stock lasts, the rise of the target at a hand's end, and the end of a game.
 #include "engine/hand/GameEnd.h"
 
-#include "engine/flow/Flow.h"
 #include "engine/flow/DeluxeMsgBox.h"
+#include "engine/flow/Flow.h"
 #include "engine/flow/Pacing.h"
+#include "engine/flow/StepPace.h"
 #include "engine/hand/ScoreBoard.h"
 #include "engine/settings/Settings.h"
-#include "engine/flow/StepPace.h"
 
 namespace {
 

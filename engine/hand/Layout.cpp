@@ -1,7 +1,7 @@
 #include "engine/hand/Layout.h"
 
-#include "engine/hand/CardMoves.h"
 #include "engine/flow/Pacing.h"
+#include "engine/hand/CardMoves.h"
 
 namespace {
 

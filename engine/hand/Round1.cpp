@@ -3,13 +3,14 @@
 // or the up card, and the switch to the second phase.
 #include "engine/hand/Round1.h"
 
-#include "engine/hand/CardMoves.h"
+#include "engine/computer/ComputerLastCard.h"
+#include "engine/computer/ComputerMeld.h"
 #include "engine/computer/ComputerRound1.h"
-#include "engine/hand/GameEnd.h"
-#include "engine/hand/Layout.h"
-#include "engine/melds/Melds.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
+#include "engine/hand/CardMoves.h"
+#include "engine/hand/GameEnd.h"
+#include "engine/hand/Layout.h"
 #include "engine/hand/Round2.h"
 #include "engine/hand/ScoreBoard.h"
 #include "engine/hand/Trick.h"

@@ -3,13 +3,13 @@
 // the user hears how the hand went and the next hand is dealt.
 #include "engine/hand/Round2.h"
 
-#include "engine/hand/CardMoves.h"
 #include "engine/computer/ComputerRound2.h"
+#include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Flow.h"
+#include "engine/flow/Pacing.h"
+#include "engine/hand/CardMoves.h"
 #include "engine/hand/GameEnd.h"
 #include "engine/hand/Layout.h"
-#include "engine/flow/DeluxeMsgBox.h"
-#include "engine/flow/Pacing.h"
 #include "engine/hand/ScoreBoard.h"
 #include "engine/hand/Trick.h"
 

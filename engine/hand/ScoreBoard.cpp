@@ -10,21 +10,6 @@ int16_t AddPoints(int16_t a, int16_t b)
     return static_cast<int16_t>(std::clamp(int{a} + int{b}, lo, hi));
 }
 
-int16_t TrickPoints(const Game& g)
-{
-    return static_cast<int16_t>(CardPoints(g.Cards[g.TrickCard1].Value) + CardPoints(g.Cards[g.TrickCard2].Value));
-}
-
-int32_t TrickWinner(const Game& g)
-{
-    const int32_t leader = g.Turn == SidePlayer ? SidePlayer : SideComputer;
-    const int32_t follower = OtherSide(leader);
-    if (g.TrickSuit1 == g.TrickSuit2)
-        return g.Cards[g.TrickCard2].Value > g.Cards[g.TrickCard1].Value ? follower : leader;
-    // A trump wins over another suit only when played second; a trump led wins anyway.
-    return g.TrickSuit2 == g.TrumpSuit ? follower : leader;
-}
-
 SideScores ScoresOf(Game& g, int32_t Who)
 {
     auto& t = g.Table;

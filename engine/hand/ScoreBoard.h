@@ -1,5 +1,5 @@
 #pragma once
-// Who wins a trick, what it is worth, and the score board's labels and totals.
+// The score board's labels and totals.
 #include <string>
 
 #include "engine/state/Game.h"
@@ -7,9 +7,6 @@
 // a + b held at the 16-bit limits: a game that the user keeps alive by lowering the target
 // again and again must not see its totals or its target wrap round to negative numbers.
 int16_t AddPoints(int16_t a, int16_t b);
-
-int16_t TrickPoints(const Game& g);
-int32_t TrickWinner(const Game& g);
 
 // A value of the score board and the label that shows it.
 struct ScoreFigure {

@@ -2,9 +2,9 @@
 // the winner's lead, then the winner's meld turn.
 #include "engine/hand/Trick.h"
 
-#include "engine/hand/Layout.h"
-#include "engine/melds/Melds.h"
+#include "engine/computer/ComputerMeld.h"
 #include "engine/flow/Pacing.h"
+#include "engine/hand/Layout.h"
 #include "engine/hand/ScoreBoard.h"
 
 void ResolveTrick(Game& g)
@@ -44,4 +44,19 @@ void BeginTrick(Game& g)
 {
     g.TricksPlayed = static_cast<uint8_t>(g.TricksPlayed + 1);
     g.Table.StatusBar[3].Text = "Tricks " + std::to_string(g.TricksPlayed);
+}
+
+int16_t TrickPoints(const Game& g)
+{
+    return static_cast<int16_t>(CardPoints(g.Cards[g.TrickCard1].Value) + CardPoints(g.Cards[g.TrickCard2].Value));
+}
+
+int32_t TrickWinner(const Game& g)
+{
+    const int32_t leader = g.Turn == SidePlayer ? SidePlayer : SideComputer;
+    const int32_t follower = OtherSide(leader);
+    if (g.TrickSuit1 == g.TrickSuit2)
+        return g.Cards[g.TrickCard2].Value > g.Cards[g.TrickCard1].Value ? follower : leader;
+    // A trump wins over another suit only when played second; a trump led wins anyway.
+    return g.TrickSuit2 == g.TrumpSuit ? follower : leader;
 }

@@ -10,6 +10,11 @@ inline constexpr uint8_t TricksInHand = 24;
 // The winner of the twelfth trick scores this much for it.
 inline constexpr int16_t LastTrickBonus = 10;
 
+// Who wins the trick on the table, and what it is worth.
+int32_t TrickWinner(const Game& g);
+int16_t TrickPoints(const Game& g);
+
+// Settles a trick of the first phase.
 void ResolveTrick(Game& g);
 
 // Records a side's card as the trick's first when the side leads, else as its second. A 0 (no

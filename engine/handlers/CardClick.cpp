@@ -1,11 +1,12 @@
 // The user's click on a card box: clicks that are no move are filtered out, forbidden moves
 // get a notice, and an accepted card is recorded as the trick's card and sent to the table.
-#include "engine/hand/CardMoves.h"
+#include "engine/handlers/CardClick.h"
+
 #include "engine/cards/CardTable.h"
-#include "engine/handlers/Handlers.h"
-#include "engine/hand/Layout.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
+#include "engine/hand/CardMoves.h"
+#include "engine/hand/Layout.h"
 #include "engine/hand/Trick.h"
 
 namespace {

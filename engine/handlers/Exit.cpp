@@ -1,7 +1,8 @@
 // Leaving the program: the Exit command and the window's close box.
-#include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
+#include "engine/handlers/Exit.h"
+
 #include "engine/flow/DeluxeMsgBox.h"
+#include "engine/flow/Flow.h"
 #include "engine/settings/Settings.h"
 
 namespace {

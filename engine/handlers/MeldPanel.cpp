@@ -1,9 +1,14 @@
 // The meld panel, the marriage suit panel and the melds reminder.
+#include "engine/handlers/MeldPanel.h"
+
 #include <iterator>
 
-#include "engine/handlers/Handlers.h"
 #include "engine/hand/Layout.h"
-#include "engine/melds/Melds.h"
+#include "engine/melds/MeldDix.h"
+#include "engine/melds/MeldFours.h"
+#include "engine/melds/MeldMarriage.h"
+#include "engine/melds/MeldPinochle.h"
+#include "engine/melds/MeldRun.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 // The menu commands that change the target, the pace and the names, and that show or erase the
 // statistics. They keep no state of their own and run whenever they are chosen, also inside a
 // wait of the running game, which then simply sees the new values at its next read.
+#include "engine/handlers/Menus.h"
+
 #include <string>
 
-#include "engine/handlers/Handlers.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/PlainBoxes.h"
 #include "engine/settings/Settings.h"

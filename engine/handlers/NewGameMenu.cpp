@@ -1,8 +1,9 @@
 // New Game (F2): a running game is left only when the user confirms; the new game then takes
 // the place of the running flow, which never resumes.
-#include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
+#include "engine/handlers/NewGameMenu.h"
+
 #include "engine/flow/DeluxeMsgBox.h"
+#include "engine/flow/Flow.h"
 
 void MnuNew_Click(Game& g)
 {

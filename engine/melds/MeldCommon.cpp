@@ -1,7 +1,7 @@
 #include "engine/melds/MeldCommon.h"
 
-#include "engine/hand/Layout.h"
 #include "engine/flow/DeluxeMsgBox.h"
+#include "engine/hand/Layout.h"
 #include "engine/hand/ScoreBoard.h"
 
 void ScoreMeld(Game& g, int32_t Who, int16_t points)

@@ -1,10 +1,11 @@
+#include "engine/melds/MeldDix.h"
+
+#include "engine/flow/Pacing.h"
+#include "engine/flow/StepPace.h"
 #include "engine/hand/CardMoves.h"
 #include "engine/hand/Layout.h"
 #include "engine/melds/MeldCommon.h"
 #include "engine/melds/MeldLayout.h"
-#include "engine/melds/Melds.h"
-#include "engine/flow/Pacing.h"
-#include "engine/flow/StepPace.h"
 
 namespace {
 

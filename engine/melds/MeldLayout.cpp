@@ -3,10 +3,10 @@
 #include <initializer_list>
 #include <iterator>
 
-#include "engine/hand/CardMoves.h"
-#include "engine/melds/MeldCommon.h"
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
+#include "engine/hand/CardMoves.h"
+#include "engine/melds/MeldCommon.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
+#include "engine/melds/MeldMarriage.h"
+
+#include "engine/hand/ScoreBoard.h"
 #include "engine/melds/MeldCommon.h"
 #include "engine/melds/MeldLayout.h"
-#include "engine/melds/Melds.h"
-#include "engine/hand/ScoreBoard.h"
 
 namespace {
 

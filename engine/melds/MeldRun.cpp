@@ -1,8 +1,9 @@
+#include "engine/melds/MeldRun.h"
+
 #include <array>
 
 #include "engine/melds/MeldCommon.h"
 #include "engine/melds/MeldLayout.h"
-#include "engine/melds/Melds.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "engine/settings/Settings.h"
 
-#include "engine/settings/FileStore.h"
 #include "engine/flow/PlainBoxes.h"
+#include "engine/settings/FileStore.h"
 #include "engine/settings/SettingsLine.h"
 
 namespace {

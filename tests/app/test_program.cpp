@@ -11,11 +11,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/QuillmereProgram.h"
 #include "dialog/DeluxeDialog.h"
 #include "engine/cards/CardTable.h"
 #include "engine/settings/SettingsLine.h"
 #include "table/PicCardBox.h"
-#include "app/QuillmereProgram.h"
 #include "table/TableLook.h"
 #include "tests/support/SettingsFiles.h"
 

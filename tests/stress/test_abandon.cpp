@@ -8,7 +8,8 @@
 #include <optional>
 
 #include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
+#include "engine/handlers/Exit.h"
+#include "engine/handlers/NewGameMenu.h"
 #include "tests/support/SelfPlay.h"
 #include "tests/support/SettingsFiles.h"
 

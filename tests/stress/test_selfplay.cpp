@@ -2,7 +2,7 @@
 // game's invariants checked after every step.
 #include <QtTest>
 
-#include "engine/handlers/Handlers.h"
+#include "engine/handlers/NewGameMenu.h"
 #include "tests/support/SelfPlay.h"
 
 namespace {

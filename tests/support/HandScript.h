@@ -8,8 +8,9 @@
 
 #include "engine/cards/CardTable.h"
 #include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
 #include "engine/hand/Layout.h"
+#include "engine/handlers/CardClick.h"
+#include "engine/handlers/MeldPanel.h"
 #include "tests/support/TestTable.h"
 
 struct HandSetup {

@@ -3,7 +3,11 @@
 #include <QString>
 #include <tuple>
 
-#include "engine/melds/Melds.h"
+#include "engine/melds/MeldDix.h"
+#include "engine/melds/MeldFours.h"
+#include "engine/melds/MeldMarriage.h"
+#include "engine/melds/MeldPinochle.h"
+#include "engine/melds/MeldRun.h"
 #include "tests/support/TestTable.h"
 
 // One meld attempt by name: "run", "aces", "kings", "queens", "jacks", "pinochle", "double",

@@ -6,10 +6,15 @@
 #include <unistd.h>
 
 #include "engine/cards/CardTable.h"
-#include "engine/hand/Deal.h"
 #include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
+#include "engine/hand/Deal.h"
 #include "engine/hand/Trick.h"
+#include "engine/handlers/CardClick.h"
+#include "engine/handlers/Knock.h"
+#include "engine/handlers/MeldPanel.h"
+#include "engine/handlers/NewGameMenu.h"
+#include "engine/handlers/Sort.h"
+#include "engine/handlers/StartUp.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/state/Game.h"
 #include "engine/settings/SettingsLine.h"
+#include "engine/state/Game.h"
 
 std::optional<std::string> ReadWholeFile(const std::string& path);
 

@@ -6,12 +6,12 @@
 #include <QtTest>
 #include <ctime>
 
+#include "app/QtPlatform.h"
 #include "engine/flow/Flow.h"
 #include "engine/flow/Pacing.h"
-#include "app/QtPlatform.h"
 #include "table/TableHost.h"
-#include "tests/support/WhenOpen.h"
 #include "tests/support/ModalWaits.h"
+#include "tests/support/WhenOpen.h"
 
 namespace {
 

@@ -11,6 +11,9 @@
 #include "table/PinochleTable.h"
 #include "table/StatusPanels.h"
 #include "tests/support/TestTable.h"
+#include "engine/handlers/CardClick.h"
+#include "engine/handlers/Exit.h"
+#include "engine/handlers/MeldPanel.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/flow/Pacing.h"
 #include "app/QtPlatform.h"
+#include "engine/flow/Pacing.h"
 #include "tools/bench/Bench.h"
 
 PauseFigures MeasurePauses()

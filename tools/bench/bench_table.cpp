@@ -14,10 +14,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
-#include "engine/flow/Pacing.h"
 #include "app/QuillmereProgram.h"
+#include "engine/flow/Flow.h"
+#include "engine/flow/Pacing.h"
+#include "engine/handlers/NewGameMenu.h"
 #include "tools/bench/Bench.h"
 
 namespace {

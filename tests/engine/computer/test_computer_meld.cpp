@@ -2,7 +2,7 @@
 // score board when nothing is there.
 #include <QtTest>
 
-#include "engine/melds/Melds.h"
+#include "engine/computer/ComputerMeld.h"
 #include "tests/support/MeldScene.h"
 
 namespace {

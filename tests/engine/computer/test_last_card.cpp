@@ -2,6 +2,7 @@
 // trick: which it takes, the notice, where the two cards go and its own pauses.
 #include <QtTest>
 
+#include "engine/computer/ComputerLastCard.h"
 #include "engine/computer/ComputerRound1.h"
 #include "tests/support/TestTable.h"
 

@@ -2,10 +2,10 @@
 // the pacing, the dealer and the leader; and New Game in the middle of a deal.
 #include <QtTest>
 
-#include "engine/hand/Deal.h"
 #include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
+#include "engine/hand/Deal.h"
 #include "engine/hand/Layout.h"
+#include "engine/handlers/NewGameMenu.h"
 #include "tests/support/TestTable.h"
 
 namespace {

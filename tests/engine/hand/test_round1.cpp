@@ -6,6 +6,8 @@
 #include "engine/hand/Deal.h"
 #include "engine/hand/Round1.h"
 #include "engine/hand/Trick.h"
+#include "engine/handlers/CardClick.h"
+#include "engine/handlers/Knock.h"
 #include "tests/support/HandScript.h"
 
 namespace {

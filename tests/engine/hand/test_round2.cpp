@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "engine/hand/Round2.h"
+#include "engine/handlers/CardClick.h"
 #include "tests/support/HandScript.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // accepted card records and sets moving.
 #include <QtTest>
 
-#include "engine/handlers/Handlers.h"
 #include "engine/hand/Layout.h"
+#include "engine/handlers/CardClick.h"
 #include "tests/support/TestTable.h"
 
 namespace {

@@ -2,8 +2,9 @@
 #include <QtTest>
 
 #include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
 #include "engine/flow/Pacing.h"
+#include "engine/handlers/Exit.h"
+#include "engine/handlers/StartUp.h"
 #include "engine/settings/Settings.h"
 #include "tests/support/TestTable.h"
 

@@ -3,7 +3,9 @@
 #include <QtTest>
 
 #include "engine/flow/Flow.h"
-#include "engine/handlers/Handlers.h"
+#include "engine/handlers/Knock.h"
+#include "engine/handlers/MeldPanel.h"
+#include "engine/handlers/Sort.h"
 #include "tests/support/MeldScene.h"
 #include "tests/support/PaceLog.h"
 

@@ -2,7 +2,11 @@
 // user's notices, and the Dix exchange.
 #include <QtTest>
 
-#include "engine/melds/Melds.h"
+#include "engine/melds/MeldDix.h"
+#include "engine/melds/MeldFours.h"
+#include "engine/melds/MeldMarriage.h"
+#include "engine/melds/MeldPinochle.h"
+#include "engine/melds/MeldRun.h"
 #include "tests/support/MeldScene.h"
 #include "tests/support/PaceLog.h"
 

@@ -12,7 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "engine/handlers/Handlers.h"
+#include "engine/handlers/Menus.h"
+#include "engine/handlers/StartUp.h"
 #include "engine/settings/Settings.h"
 #include "engine/settings/SettingsLine.h"
 #include "tests/support/SettingsFiles.h"

@@ -1,23 +1,10 @@
-// The knock label and the sort button.
-#include "engine/hand/GameEnd.h"
-#include "engine/handlers/Handlers.h"
-#include "engine/hand/Layout.h"
+#include "engine/handlers/Knock.h"
+
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
-
-void CmdSort_Click(Game& g)
-{
-    // The caption names the order this click applies.
-    std::string& caption = g.Table.CmdSort.Caption;
-    if (caption == CaptionSortSuits) {
-        SortBySuits(g);
-        caption = CaptionSortSame;
-    } else if (caption == CaptionSortSame) {
-        SortBySame(g);
-        caption = CaptionSortSuits;
-    }
-}
+#include "engine/hand/GameEnd.h"
+#include "engine/hand/Layout.h"
 
 void LblKnock_Click(Game& g)
 {

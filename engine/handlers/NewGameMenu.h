@@ -1,0 +1,5 @@
+#pragma once
+// New Game (F2).
+#include "engine/state/Game.h"
+
+void MnuNew_Click(Game& g);
