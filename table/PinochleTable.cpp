@@ -141,13 +141,10 @@ void PinochleTable::closeEvent(QCloseEvent* event)
     const int reason = event->spontaneous() ? 0 : 1;
     bool keepOpen = true;
     Handle([&] { keepOpen = commands_.Form_QueryUnload(g_, reason); });
-    if (keepOpen) {
+    if (keepOpen)
         event->ignore();
-        return;
-    }
-    event->accept();
-    // The window is going: the program goes with it, and a running game is abandoned.
-    RequestFlow(g_, FlowRequest::Exit);
+    else
+        event->accept();
 }
 
 void PinochleTable::showEvent(QShowEvent* event)

@@ -30,8 +30,12 @@ void MnuExit_Click(Game& g)
 
 bool Form_QueryUnload(Game& g, int closeReason)
 {
-    if (closeReason != CloseByUser)
+    if (closeReason != CloseByUser) {
+        // A close the user did not make takes the window, and the program goes with it; a
+        // running game is abandoned and nothing is saved.
+        RequestFlow(g, FlowRequest::Exit);
         return false;
+    }
     g.DialogButton = AnswerButton2;  // as "Carry On", should the question go away unanswered
     DeluxeMsgBox(g, " Do you really wish to exit?", "Yes Exit", "Carry On", "", IconQuestion, ExitTitle);
     if (g.DialogButton == AnswerButton1)

@@ -54,8 +54,11 @@ double PeakResidentMb()
     return u.ru_maxrss / 1024.0;
 }
 
-// The engine is waiting for the user's card, with nothing else on the way.
-bool WaitingForCard(const Game& g) { return g.GameInProgress && g.PlayerToPlay && g.WaitDepth == 1; }
+// The engine is waiting for the user's card, with no dialog on the way.
+bool WaitingForCard(const Game& g)
+{
+    return g.GameInProgress && g.PlayerToPlay && !QApplication::activeModalWidget();
+}
 
 }  // namespace
 

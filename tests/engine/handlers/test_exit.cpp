@@ -112,8 +112,8 @@ private slots:
                                                   << QStringList{ExitDialog()} << false;
         QTest::newRow("close box, no click") << "close" << 0 << true << QList<int>{-1}
                                              << QStringList{CloseDialog()} << false;
-        QTest::newRow("platform closes, no game") << "close" << 1 << false << none << QStringList() << false;
-        QTest::newRow("platform closes in a game") << "close" << 3 << true << none << QStringList() << false;
+        QTest::newRow("platform closes, no game") << "close" << 1 << false << none << QStringList() << true;
+        QTest::newRow("platform closes in a game") << "close" << 3 << true << none << QStringList() << true;
     }
     void questionsAndOutcomes()
     {
@@ -142,10 +142,14 @@ private slots:
         QCOMPARE(table.Dialogs(), dialogs);
         QCOMPARE(table.t.plat.Sounds.size(), size_t(dialogs.size()));  // one ring a question
         QVERIFY(table.t.plat.DialogAnswers.empty());
-        if (command == "close")
+        if (command == "close") {
             QCOMPARE(keptOpen, closeReason == 0);  // an exit that goes ahead is ended by the runner
+            if (!keptOpen)
+                QCOMPARE(g.PendingFlow, FlowRequest::Exit);  // a window that goes takes the program with it
+        }
         QCOMPARE(g.PendingFlow == FlowRequest::Exit, exits);
-        QCOMPARE(table.AllDat(), exits ? AllDatLine : QByteArray());
+        // Only the user's own exit saves.
+        QCOMPARE(table.AllDat(), exits && closeReason == 0 ? AllDatLine : QByteArray());
         QVERIFY(!QFile::exists(table.dir.filePath("Data.dat")));  // the exit never saves the settings
         QCOMPARE(g.GameInProgress, inGame);
         QVERIFY(SameBoxes(g.Table.PicCard, cardsBefore));
