@@ -17,52 +17,61 @@ struct ButtonDesign {
     QColor Back;
     double Points;
     unsigned Style;
-    ButtonCommand Command;
+    TableCommands::Plain Command;
 };
 
-using C = TableCommands;
-
-ButtonCommand Plain(C::Plain C::*command) { return {command, nullptr, 0}; }
-ButtonCommand Indexed(C::Indexed C::*command, int16_t index) { return {nullptr, command, index}; }
+// An indexed handler bound to its button's index.
+TableCommands::Plain WithIndex(const TableCommands::Indexed& command, int16_t index)
+{
+    return [command, index](Game& g) { command(g, index); };
+}
 
 constexpr unsigned MeldStyle = Bold | Underline;
 
-const std::array<ButtonDesign, 10> DeclareButtons{{
-    {"CmdDBezique", "Double Pinochle", "Click here if you have a Double Pinochle", 480, 480, 2052, 372,
-     Look::MeldButton, 10.5, MeldStyle, Plain(&C::CmdDBezique_Click)},
-    {"CmdBezique", "Pinochle", "Click here to Meld  a Pinochle", 2520, 480, 2052, 372, Look::MeldButton,
-     10.5, MeldStyle, Plain(&C::CmdBezique_Click)},
-    {"CmdSequence", "Run in Trumps", "Click here to Meld a Sequence", 480, 840, 2052, 372,
-     Look::MeldButton, 10.5, MeldStyle, Plain(&C::CmdSequence_Click)},
-    {"CmdFours(3)", "Four Aces", "Click here to Meld 4 Aces", 2520, 840, 2052, 372, Look::MeldButton,
-     11.25, MeldStyle, Indexed(&C::CmdFours_Click, 3)},
-    {"CmdFours(0)", "Four Kings", "Click here to Meld 4 Kings", 480, 1200, 2052, 372, Look::MeldButton,
-     10.5, MeldStyle, Indexed(&C::CmdFours_Click, 0)},
-    {"CmdFours(1)", "Four Queens", "Click here to Meld 4 Queens", 2520, 1200, 2052, 372,
-     Look::MeldButton, 10.5, MeldStyle, Indexed(&C::CmdFours_Click, 1)},
-    {"CmdFours(2)", "Four Jacks", "Click here to Meld 4 Jacks", 480, 1560, 2052, 372, Look::MeldButton,
-     10.5, MeldStyle, Indexed(&C::CmdFours_Click, 2)},
-    {"cmdDec7Trumps", "Dix- 9 Trumps", "Click here to Meld a 9 of Trumps", 2520, 1560, 2052, 372,
-     Look::MeldButton, 10.5, MeldStyle, Plain(&C::cmdDec7Trumps_Click)},
-    {"CmdMakeMarriage(4)", "Make Marriage", "Click here to make a marriage", 1440, 1920, 1950, 330,
-     Look::MeldButton, 10.5, MeldStyle, Indexed(&C::CmdMakeMarriage_Click, 4)},
-    {"CmdCancel", "C&ancel and Take Card", "", 720, 2520, 3495, 384, Look::Green, 11.25, Bold,
-     Plain(&C::CmdCancel_Click)},
-}};
+std::array<ButtonDesign, 10> DeclareButtons(const TableCommands& c)
+{
+    return {{
+        {"CmdDBezique", "Double Pinochle", "Click here if you have a Double Pinochle", 480, 480, 2052, 372,
+         Look::MeldButton, 10.5, MeldStyle, c.CmdDBezique_Click},
+        {"CmdBezique", "Pinochle", "Click here to Meld  a Pinochle", 2520, 480, 2052, 372, Look::MeldButton,
+         10.5, MeldStyle, c.CmdBezique_Click},
+        {"CmdSequence", "Run in Trumps", "Click here to Meld a Sequence", 480, 840, 2052, 372,
+         Look::MeldButton, 10.5, MeldStyle, c.CmdSequence_Click},
+        {"CmdFours(3)", "Four Aces", "Click here to Meld 4 Aces", 2520, 840, 2052, 372, Look::MeldButton,
+         11.25, MeldStyle, WithIndex(c.CmdFours_Click, 3)},
+        {"CmdFours(0)", "Four Kings", "Click here to Meld 4 Kings", 480, 1200, 2052, 372, Look::MeldButton,
+         10.5, MeldStyle, WithIndex(c.CmdFours_Click, 0)},
+        {"CmdFours(1)", "Four Queens", "Click here to Meld 4 Queens", 2520, 1200, 2052, 372,
+         Look::MeldButton, 10.5, MeldStyle, WithIndex(c.CmdFours_Click, 1)},
+        {"CmdFours(2)", "Four Jacks", "Click here to Meld 4 Jacks", 480, 1560, 2052, 372, Look::MeldButton,
+         10.5, MeldStyle, WithIndex(c.CmdFours_Click, 2)},
+        {"cmdDec7Trumps", "Dix- 9 Trumps", "Click here to Meld a 9 of Trumps", 2520, 1560, 2052, 372,
+         Look::MeldButton, 10.5, MeldStyle, c.cmdDec7Trumps_Click},
+        {"CmdMakeMarriage(4)", "Make Marriage", "Click here to make a marriage", 1440, 1920, 1950, 330,
+         Look::MeldButton, 10.5, MeldStyle, WithIndex(c.CmdMakeMarriage_Click, 4)},
+        {"CmdCancel", "C&ancel and Take Card", "", 720, 2520, 3495, 384, Look::Green, 11.25, Bold,
+         c.CmdCancel_Click},
+    }};
+}
 
-const std::array<ButtonDesign, 4> MarriageButtons{{
-    {"CmdMarriage(1)", "Diamonds", "Click here to declare Marriage in Diamonds", 360, 480, 1995, 300,
-     Look::MeldButton, 9.75, MeldStyle, Indexed(&C::CmdMarriage_Click, 1)},
-    {"CmdMarriage(2)", "Clubs", "Click here to declare Marriage in Clubs", 360, 840, 1995, 300,
-     Look::MeldButton, 9.75, MeldStyle, Indexed(&C::CmdMarriage_Click, 2)},
-    {"CmdMarriage(3)", "Hearts", "Click here to declare Marriage in Hearts", 360, 1215, 1995, 300,
-     Look::MeldButton, 9.75, MeldStyle, Indexed(&C::CmdMarriage_Click, 3)},
-    {"CmdMarriage(4)", "Spades", "Click here to declare Marriage in Spades", 360, 1560, 1995, 300,
-     Look::MeldButton, 9.75, MeldStyle, Indexed(&C::CmdMarriage_Click, 4)},
-}};
+std::array<ButtonDesign, 4> MarriageButtons(const TableCommands& c)
+{
+    return {{
+        {"CmdMarriage(1)", "Diamonds", "Click here to declare Marriage in Diamonds", 360, 480, 1995, 300,
+         Look::MeldButton, 9.75, MeldStyle, WithIndex(c.CmdMarriage_Click, 1)},
+        {"CmdMarriage(2)", "Clubs", "Click here to declare Marriage in Clubs", 360, 840, 1995, 300,
+         Look::MeldButton, 9.75, MeldStyle, WithIndex(c.CmdMarriage_Click, 2)},
+        {"CmdMarriage(3)", "Hearts", "Click here to declare Marriage in Hearts", 360, 1215, 1995, 300,
+         Look::MeldButton, 9.75, MeldStyle, WithIndex(c.CmdMarriage_Click, 3)},
+        {"CmdMarriage(4)", "Spades", "Click here to declare Marriage in Spades", 360, 1560, 1995, 300,
+         Look::MeldButton, 9.75, MeldStyle, WithIndex(c.CmdMarriage_Click, 4)},
+    }};
+}
 
-const ButtonDesign OkButton{"Command1", "&O.K", "", 1680, 4440, 1335, 375, Look::Green, 10.5, Bold,
-                            Plain(&C::Command1_Click)};
+ButtonDesign OkButton(const TableCommands& c)
+{
+    return {"Command1", "&O.K", "", 1680, 4440, 1335, 375, Look::Green, 10.5, Bold, c.Command1_Click};
+}
 
 struct ReminderLine {
     const char* Name;
@@ -81,15 +90,14 @@ const std::array<ReminderLine, 6> ReminderLines{{
     {"Label7", 3600, 732, "Double Pinochle - two Queen of Spades and two Jack of Diamonds - 500 points."},
 }};
 
-void AddButtons(QWidget* frame, const ButtonDesign* first, size_t count, CommandSink& sink)
+void AddButtons(QWidget* frame, const ButtonDesign* first, size_t count, const RunCommand& run)
 {
     for (size_t i = 0; i < count; ++i) {
         const ButtonDesign& d = first[i];
         auto* button = new TableButton(frame, d.Name, PxRect(d.Left, d.Top, d.Width, d.Height), d.Back,
                                        SerifFont(d.Points, d.Style), QString::fromUtf8(d.Caption),
                                        QString::fromUtf8(d.ToolTip));
-        const ButtonCommand command = d.Command;
-        QObject::connect(button, &QPushButton::clicked, button, [&sink, command] { command.RunOn(sink); });
+        QObject::connect(button, &QPushButton::clicked, button, [run, command = d.Command] { run(command); });
     }
 }
 
@@ -104,19 +112,22 @@ TablePanel* MeldFrame(QWidget* parent, const char* name, QRect rect, const char*
 
 }  // namespace
 
-void BuildMeldPanels(QWidget* parent, TableBindings& bindings, CommandSink& sink)
+void BuildMeldPanels(QWidget* parent, TableBindings& bindings, const TableCommands& commands,
+                     const RunCommand& run)
 {
     auto* declare = MeldFrame(parent, "FramDeclare", PxRect(3840, 0, 4965, 3015),
                               "Select a Declaration or Cancel to receive a card", Look::MeldFrameText,
                               SerifFont(10.5, Bold | Underline));
     declare->AddBox(PxRect(360, 360, 4296, 2016), 3, Look::ShapeRed);  // Shape6
-    AddButtons(declare, DeclareButtons.data(), DeclareButtons.size(), sink);
+    const auto declareButtons = DeclareButtons(commands);
+    AddButtons(declare, declareButtons.data(), declareButtons.size(), run);
     bindings.Frames.emplace_back(&TableModel::FramDeclare, declare);
 
     auto* marriage = MeldFrame(parent, "FramMarriage", PxRect(4800, 120, 2775, 2205),
                                "Select Marriage suit  to Make", Look::Yellow, SerifFont(8.25, Bold | Underline));
     marriage->AddBox(PxRect(270, 360, 2175, 1635), 3, Look::ShapeRed);  // Shape4
-    AddButtons(marriage, MarriageButtons.data(), MarriageButtons.size(), sink);
+    const auto marriageButtons = MarriageButtons(commands);
+    AddButtons(marriage, marriageButtons.data(), marriageButtons.size(), run);
     bindings.Frames.emplace_back(&TableModel::FramMarriage, marriage);
 
     auto* reminder = MeldFrame(parent, "FramMeldHelp", PxRect(3960, 120, 4575, 5052), "Meld Quick Reminder",
@@ -124,6 +135,7 @@ void BuildMeldPanels(QWidget* parent, TableBindings& bindings, CommandSink& sink
     const LabelLook lineLook{Look::MeldButton, Qt::black, SerifFont(10.5, Bold), true, true, false};
     for (const ReminderLine& line : ReminderLines)
         new TableLabel(reminder, line.Name, PxRect(120, line.Top, 4332, line.Height), lineLook, line.Text);
-    AddButtons(reminder, &OkButton, 1, sink);
+    const ButtonDesign ok = OkButton(commands);
+    AddButtons(reminder, &ok, 1, run);
     bindings.Frames.emplace_back(&TableModel::FramMeldHelp, reminder);
 }

@@ -32,7 +32,7 @@ bool IsAltA(const QEvent* event)
 PinochleTable::PinochleTable(Game& g, TableCommands commands) : g_(g), commands_(std::move(commands))
 {
     setObjectName("PinochleTable");
-    BuildMenus(menuBar(), *this);
+    BuildMenus(menuBar(), commands_, [this](const TableCommands::Plain& command) { Run(command); });
 
     auto* client = new QWidget(this);
     auto* column = new QVBoxLayout(client);
@@ -74,7 +74,7 @@ void PinochleTable::BuildTable()
     lblKnock_ = new TableLabel(surface_, "LblKnock", PxRect(480, 9120, 1215, 375),
                                {Look::KnockBack, Qt::black, SerifFont(11.25, Bold), true, true, false},
                                design.LblKnock.Caption);
-    connect(lblKnock_, &TableLabel::Clicked, this, [this] { Run(&TableCommands::LblKnock_Click); });
+    connect(lblKnock_, &TableLabel::Clicked, this, [this] { Run(commands_.LblKnock_Click); });
     bindings_.Labels.emplace_back(&TableModel::LblKnock, lblKnock_);
 
     BuildScorePanels(surface_, bindings_);
@@ -82,14 +82,15 @@ void PinochleTable::BuildTable()
     cmdSort_ = new TableButton(surface_, "CmdSort", PxRect(480, 9720, 1332, 372), Look::SortBack,
                                SerifFont(12, Bold), QString::fromStdString(design.CmdSort.Caption),
                                "Click to change sorting");
-    connect(cmdSort_, &QPushButton::clicked, this, [this] { Run(&TableCommands::CmdSort_Click); });
+    connect(cmdSort_, &QPushButton::clicked, this, [this] { Run(commands_.CmdSort_Click); });
 
-    BuildMeldPanels(surface_, bindings_, *this);
+    BuildMeldPanels(surface_, bindings_, commands_,
+                    [this](const TableCommands::Plain& command) { Run(command); });
 
     for (int16_t i = 1; i <= CardCount; ++i) {
         cards_[i] = new PicCardBox(surface_, i);
         connect(cards_[i], &PicCardBox::Clicked, this,
-                [this](int16_t index) { Run(&TableCommands::PicCard_Click, index); });
+                [this](int16_t index) { Handle([this, index] { commands_.PicCard_Click(g_, index); }); });
     }
 }
 
@@ -97,14 +98,9 @@ QWidget* PinochleTable::Surface() const { return surface_; }
 
 QWidget* PinochleTable::DialogParent() { return isVisible() ? this : nullptr; }
 
-void PinochleTable::Run(TableCommands::Plain TableCommands::*command)
+void PinochleTable::Run(const TableCommands::Plain& command)
 {
-    Handle([this, command] { (commands_.*command)(g_); });
-}
-
-void PinochleTable::Run(TableCommands::Indexed TableCommands::*command, int16_t index)
-{
-    Handle([this, command, index] { (commands_.*command)(g_, index); });
+    Handle([this, &command] { command(g_); });
 }
 
 void PinochleTable::Handle(const std::function<void()>& action)
@@ -124,8 +120,7 @@ bool PinochleTable::event(QEvent* event)
     if (key && IsAltA(event)) {
         event->accept();
         if (event->type() == QEvent::KeyPress)
-            Run(g_.Table.FramDeclare.Visible ? &TableCommands::CmdCancel_Click
-                                             : &TableCommands::MnuAbout_Click);
+            Run(g_.Table.FramDeclare.Visible ? commands_.CmdCancel_Click : commands_.MnuAbout_Click);
         return true;
     }
     return QMainWindow::event(event);

@@ -18,7 +18,7 @@ class TableButton;
 class TableLabel;
 class TablePanel;
 
-class PinochleTable : public QMainWindow, public TableHost, public CommandSink {
+class PinochleTable : public QMainWindow, public TableHost {
     Q_OBJECT
 public:
     explicit PinochleTable(Game& g, TableCommands commands = {});
@@ -27,10 +27,6 @@ public:
     void ShowModel() override;
     void Unload() override;
     QWidget* DialogParent() override;
-
-    // CommandSink: runs a command as a window handler.
-    void Run(TableCommands::Plain TableCommands::*command) override;
-    void Run(TableCommands::Indexed TableCommands::*command, int16_t index) override;
 
     // The table's own area, where every control is placed (the status bar lies below it).
     QWidget* Surface() const;
@@ -43,6 +39,7 @@ protected:
 
 private:
     void Handle(const std::function<void()>& action);
+    void Run(const TableCommands::Plain& command);
     void BuildTable();
     void ApplyCards(const TableModel& m, bool all);
     void ApplyStacking(const TableModel& m, bool all);

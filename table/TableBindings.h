@@ -1,6 +1,6 @@
 #pragma once
 // How the window's builders hand their controls to the mirror and their clicks to the window.
-#include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -15,33 +15,14 @@ struct TableBindings {
     std::vector<std::pair<FrameModel TableModel::*, QWidget*>> Frames;
 };
 
-// Runs one of the table's commands as a window handler.
-class CommandSink {
-public:
-    virtual ~CommandSink() = default;
-    virtual void Run(TableCommands::Plain TableCommands::*command) = 0;
-    virtual void Run(TableCommands::Indexed TableCommands::*command, int16_t index) = 0;
-};
-
-// A button's command: a plain one, or an indexed one with the button's index.
-struct ButtonCommand {
-    TableCommands::Plain TableCommands::*Plain = nullptr;
-    TableCommands::Indexed TableCommands::*Indexed = nullptr;
-    int16_t Index = 0;
-
-    void RunOn(CommandSink& sink) const
-    {
-        if (Indexed)
-            sink.Run(Indexed, Index);
-        else
-            sink.Run(Plain);
-    }
-};
+// Runs one engine handler as a window handler, against the window's game.
+using RunCommand = std::function<void(const TableCommands::Plain&)>;
 
 // The builders of the window's parts. Each adds its controls to parent and its mirrored
 // controls to bindings.
 void BuildScorePanels(QWidget* parent, TableBindings& bindings);
-void BuildMeldPanels(QWidget* parent, TableBindings& bindings, CommandSink& sink);
+void BuildMeldPanels(QWidget* parent, TableBindings& bindings, const TableCommands& commands,
+                     const RunCommand& run);
 
 class QMenuBar;
-void BuildMenus(QMenuBar* bar, CommandSink& sink);
+void BuildMenus(QMenuBar* bar, const TableCommands& commands, const RunCommand& run);

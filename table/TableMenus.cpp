@@ -9,13 +9,11 @@
 
 namespace {
 
-using C = TableCommands;
-
 struct MenuItem {
     const char* Name;
     const char* Caption;
     QKeySequence Shortcut;
-    C::Plain C::*Command;
+    TableCommands::Plain Command;
 };
 
 // A menu with items, or, without items, a menu-bar item that runs its own command.
@@ -23,51 +21,50 @@ struct MenuDesign {
     const char* Name;
     const char* Caption;
     std::vector<MenuItem> Items;
-    C::Plain C::*Command = nullptr;
+    TableCommands::Plain Command = {};
 };
 
-const std::vector<MenuDesign>& Menus()
+std::vector<MenuDesign> Menus(const TableCommands& c)
 {
-    static const std::vector<MenuDesign> menus{
+    return {
         {"MnuPlay", "Play - F2",
-         {{"MnuNew", "New Game", QKeySequence(Qt::Key_F2), &C::MnuNew_Click},
-          {"MnuExit", "Exit -CtrlX", QKeySequence(Qt::CTRL | Qt::Key_X), &C::MnuExit_Click}}},
-        {"MnuHelp", "Help - F1", {{"MnuRules", "Pinochle Rules", QKeySequence(Qt::Key_F1), &C::MnuRules_Click}}},
+         {{"MnuNew", "New Game", QKeySequence(Qt::Key_F2), c.MnuNew_Click},
+          {"MnuExit", "Exit -CtrlX", QKeySequence(Qt::CTRL | Qt::Key_X), c.MnuExit_Click}}},
+        {"MnuHelp", "Help - F1", {{"MnuRules", "Pinochle Rules", QKeySequence(Qt::Key_F1), c.MnuRules_Click}}},
         {"MnuNames", "Change Names",
-         {{"MnuYours", "Change your Name", {}, &C::MnuYours_Click},
-          {"MnuTheirName", "Change Opponent Name", {}, &C::MnuTheirName_Click}}},
+         {{"MnuYours", "Change your Name", {}, c.MnuYours_Click},
+          {"MnuTheirName", "Change Opponent Name", {}, c.MnuTheirName_Click}}},
         {"MnuStats", "Statistics",
-         {{"MnuuView", "View Game Statisitics", {}, &C::MnuuView_Click},
-          {"MnuDelete", "Delete Statistics", {}, &C::MnuDelete_Click}}},
+         {{"MnuuView", "View Game Statisitics", {}, c.MnuuView_Click},
+          {"MnuDelete", "Delete Statistics", {}, c.MnuDelete_Click}}},
         {"MnuChange", "Change Target Score",
-         {{"Menu1000", "1000 - Normal", {}, &C::Menu1000_Click},
-          {"MenuMedium", "750 ", {}, &C::MenuMedium_Click},
-          {"MnuHalf", "500", {}, &C::MnuHalf_Click},
-          {"MnuQuick", "300 - quick game", {}, &C::MnuQuick_Click}}},
-        {"MnuReminder", "Melds Reminder", {}, &C::MnuReminder_Click},
+         {{"Menu1000", "1000 - Normal", {}, c.Menu1000_Click},
+          {"MenuMedium", "750 ", {}, c.MenuMedium_Click},
+          {"MnuHalf", "500", {}, c.MnuHalf_Click},
+          {"MnuQuick", "300 - quick game", {}, c.MnuQuick_Click}}},
+        {"MnuReminder", "Melds Reminder", {}, c.MnuReminder_Click},
         {"MnuSpeed", "Select Speed",
-         {{"MnuFast", "Fast", {}, &C::MnuFast_Click},
-          {"MnuMedium", "Medium", {}, &C::MnuMedium_Click},
-          {"MnuSlow", "Slow", {}, &C::MnuSlow_Click}}},
-        {"MnuAbout", "&About", {}, &C::MnuAbout_Click},
+         {{"MnuFast", "Fast", {}, c.MnuFast_Click},
+          {"MnuMedium", "Medium", {}, c.MnuMedium_Click},
+          {"MnuSlow", "Slow", {}, c.MnuSlow_Click}}},
+        {"MnuAbout", "&About", {}, c.MnuAbout_Click},
     };
-    return menus;
 }
 
-void Connect(QAction* action, CommandSink& sink, C::Plain C::*command)
+void Connect(QAction* action, const RunCommand& run, const TableCommands::Plain& command)
 {
-    QObject::connect(action, &QAction::triggered, action, [&sink, command] { sink.Run(command); });
+    QObject::connect(action, &QAction::triggered, action, [run, command] { run(command); });
 }
 
 }  // namespace
 
-void BuildMenus(QMenuBar* bar, CommandSink& sink)
+void BuildMenus(QMenuBar* bar, const TableCommands& commands, const RunCommand& run)
 {
-    for (const MenuDesign& menu : Menus()) {
+    for (const MenuDesign& menu : Menus(commands)) {
         if (menu.Items.empty()) {
             QAction* action = bar->addAction(QString::fromUtf8(menu.Caption));
             action->setObjectName(menu.Name);
-            Connect(action, sink, menu.Command);
+            Connect(action, run, menu.Command);
             continue;
         }
         QMenu* sub = bar->addMenu(QString::fromUtf8(menu.Caption));
@@ -77,7 +74,7 @@ void BuildMenus(QMenuBar* bar, CommandSink& sink)
             QAction* action = sub->addAction(QString::fromUtf8(item.Caption));
             action->setObjectName(item.Name);
             action->setShortcut(item.Shortcut);
-            Connect(action, sink, item.Command);
+            Connect(action, run, item.Command);
         }
     }
 }

@@ -27,30 +27,30 @@ struct Recorder {
 
     TableCommands Commands()
     {
-        const std::pair<const char*, C::Plain C::*> plain[] = {
-            {"CmdDBezique_Click", &C::CmdDBezique_Click}, {"CmdBezique_Click", &C::CmdBezique_Click},
-            {"CmdSequence_Click", &C::CmdSequence_Click}, {"cmdDec7Trumps_Click", &C::cmdDec7Trumps_Click},
-            {"CmdCancel_Click", &C::CmdCancel_Click},     {"Command1_Click", &C::Command1_Click},
-            {"CmdSort_Click", &C::CmdSort_Click},         {"LblKnock_Click", &C::LblKnock_Click},
-            {"MnuNew_Click", &C::MnuNew_Click},           {"MnuExit_Click", &C::MnuExit_Click},
-            {"MnuRules_Click", &C::MnuRules_Click},       {"MnuYours_Click", &C::MnuYours_Click},
-            {"MnuTheirName_Click", &C::MnuTheirName_Click}, {"MnuuView_Click", &C::MnuuView_Click},
-            {"MnuDelete_Click", &C::MnuDelete_Click},     {"Menu1000_Click", &C::Menu1000_Click},
-            {"MenuMedium_Click", &C::MenuMedium_Click},   {"MnuHalf_Click", &C::MnuHalf_Click},
-            {"MnuQuick_Click", &C::MnuQuick_Click},       {"MnuReminder_Click", &C::MnuReminder_Click},
-            {"MnuFast_Click", &C::MnuFast_Click},         {"MnuMedium_Click", &C::MnuMedium_Click},
-            {"MnuSlow_Click", &C::MnuSlow_Click},         {"MnuAbout_Click", &C::MnuAbout_Click},
-        };
-        const std::pair<const char*, C::Indexed C::*> indexed[] = {
-            {"CmdFours_Click", &C::CmdFours_Click},
-            {"CmdMakeMarriage_Click", &C::CmdMakeMarriage_Click},
-            {"CmdMarriage_Click", &C::CmdMarriage_Click},
-        };
         TableCommands c;
-        for (auto [name, member] : plain)
-            c.*member = [this, name](Game&) { calls << name; };
-        for (auto [name, member] : indexed)
-            c.*member = [this, name](Game&, int16_t i) { calls << QStringLiteral("%1(%2)").arg(name).arg(i); };
+        const std::pair<const char*, C::Plain*> plain[] = {
+            {"CmdDBezique_Click", &c.CmdDBezique_Click}, {"CmdBezique_Click", &c.CmdBezique_Click},
+            {"CmdSequence_Click", &c.CmdSequence_Click}, {"cmdDec7Trumps_Click", &c.cmdDec7Trumps_Click},
+            {"CmdCancel_Click", &c.CmdCancel_Click},     {"Command1_Click", &c.Command1_Click},
+            {"CmdSort_Click", &c.CmdSort_Click},         {"LblKnock_Click", &c.LblKnock_Click},
+            {"MnuNew_Click", &c.MnuNew_Click},           {"MnuExit_Click", &c.MnuExit_Click},
+            {"MnuRules_Click", &c.MnuRules_Click},       {"MnuYours_Click", &c.MnuYours_Click},
+            {"MnuTheirName_Click", &c.MnuTheirName_Click}, {"MnuuView_Click", &c.MnuuView_Click},
+            {"MnuDelete_Click", &c.MnuDelete_Click},     {"Menu1000_Click", &c.Menu1000_Click},
+            {"MenuMedium_Click", &c.MenuMedium_Click},   {"MnuHalf_Click", &c.MnuHalf_Click},
+            {"MnuQuick_Click", &c.MnuQuick_Click},       {"MnuReminder_Click", &c.MnuReminder_Click},
+            {"MnuFast_Click", &c.MnuFast_Click},         {"MnuMedium_Click", &c.MnuMedium_Click},
+            {"MnuSlow_Click", &c.MnuSlow_Click},         {"MnuAbout_Click", &c.MnuAbout_Click},
+        };
+        const std::pair<const char*, C::Indexed*> indexed[] = {
+            {"CmdFours_Click", &c.CmdFours_Click},
+            {"CmdMakeMarriage_Click", &c.CmdMakeMarriage_Click},
+            {"CmdMarriage_Click", &c.CmdMarriage_Click},
+        };
+        for (auto [name, handler] : plain)
+            *handler = [this, name](Game&) { calls << name; };
+        for (auto [name, handler] : indexed)
+            *handler = [this, name](Game&, int16_t i) { calls << QStringLiteral("%1(%2)").arg(name).arg(i); };
         c.PicCard_Click = [this](Game& g, int16_t i) {
             calls << QStringLiteral("PicCard_Click(%1)").arg(i);
             if (onCardClick)
