@@ -1,6 +1,6 @@
 #pragma once
 // The game's pictures, drawn by our own code and cached per device pixel ratio, so they are crisp
-// on any screen. Image numbers are those of the table's image list (engine/TableModel.h):
+// on any screen. Image numbers are those of the table's image list (engine/state/TableModel.h):
 // 1..48 card faces, 49 the back, 50..53 the suit symbols; PictureNoTrumps the panel's
 // red disc with a white bar.
 #include <QIcon>

@@ -8,7 +8,7 @@
 // 1. Any wait may unwind. Once a replacement is asked for, a pause, a wait for the user or the
 //    message dialog throws FlowAbandoned; nothing after it in the abandoned flow runs.
 // 2. Every window handler runs through RunHandler, where the unwinding stops.
-// 3. Every modal wait is counted by the engine (WaitScope, in Pacing, MessageDialog and
+// 3. Every modal wait is counted by the engine (WaitScope, in Pacing, DeluxeMsgBox and
 //    PlainBoxes). The runner starts a flow only with no wait on the stack; a flow asked for
 //    inside a wait is started once the last wait has ended, because that wait asks for the
 //    runner again. The platform only runs the runner when asked; it never keeps this count.

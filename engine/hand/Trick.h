@@ -1,5 +1,6 @@
 #pragma once
-// Settling a trick of the first phase: points, gathering, the winner's lead and meld turn.
+// A trick of either phase: who wins it and its worth, recording its cards, counting it, and the
+// settling of a first-phase trick (points, gathering, the winner's lead and meld turn).
 #include <cstdint>
 
 #include "engine/state/Game.h"
