@@ -5,6 +5,7 @@
 
 #include "app/QtPlatform.h"
 #include "engine/flow/Flow.h"
+#include "engine/hand/Deal.h"
 #include "engine/handlers/StartUp.h"
 #include "resources/CardArt.h"
 #include "table/PinochleTable.h"
@@ -13,6 +14,7 @@ struct QuillmereProgram {
     QuillmereProgram() : g(platform), table(g)
     {
         QApplication::setWindowIcon(WindowIcon());
+        g.HandEntry = NewHand;
         platform.Attach(g, &table);
         RunHandler(g, [this] { Form_Load(g); });
     }

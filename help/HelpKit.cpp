@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "resources/CardArt.h"
-#include "table/TableControls.h"
+#include "widgets/FlatButton.h"
 
 void PaintNavy(QWidget* w)
 {
@@ -17,11 +17,11 @@ void PaintNavy(QWidget* w)
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips,
                         const QColor& face, const char* toolTip)
 {
-    // The table's button: a flat face of our own colour in a classic raised edge, painted by us,
+    // The table's own button: a flat face of our own colour in a classic raised edge, painted by us,
     // so no widget style turns the colour into its own gradient.
     const QRect place = PxRect(twips.x(), twips.y(), twips.width(), twips.height());
-    return new TableButton(parent, QString::fromUtf8(name), place, face, parent->font(),
-                           QString::fromUtf8(caption), toolTip ? QString::fromUtf8(toolTip) : QString());
+    return new FlatButton(parent, QString::fromUtf8(name), place, face, parent->font(),
+                          QString::fromUtf8(caption), toolTip ? QString::fromUtf8(toolTip) : QString());
 }
 
 HelpCard::HelpCard(QWidget* parent, int cardIndex, int left, int top)

@@ -6,6 +6,7 @@
 #include "table/TableBindings.h"
 #include "table/TableControls.h"
 #include "table/TableLook.h"
+#include "widgets/FlatButton.h"
 
 namespace {
 
@@ -94,9 +95,9 @@ void AddButtons(QWidget* frame, const ButtonDesign* first, size_t count, const R
 {
     for (size_t i = 0; i < count; ++i) {
         const ButtonDesign& d = first[i];
-        auto* button = new TableButton(frame, d.Name, PxRect(d.Left, d.Top, d.Width, d.Height), d.Back,
-                                       SerifFont(d.Points, d.Style), QString::fromUtf8(d.Caption),
-                                       QString::fromUtf8(d.ToolTip));
+        auto* button = new FlatButton(frame, d.Name, PxRect(d.Left, d.Top, d.Width, d.Height), d.Back,
+                                      SerifFont(d.Points, d.Style), QString::fromUtf8(d.Caption),
+                                      QString::fromUtf8(d.ToolTip));
         QObject::connect(button, &QPushButton::clicked, button, [run, command = d.Command] { run(command); });
     }
 }

@@ -13,6 +13,7 @@
 #include "table/StatusPanels.h"
 #include "table/TableControls.h"
 #include "table/TableLook.h"
+#include "widgets/FlatButton.h"
 
 namespace {
 
@@ -79,9 +80,9 @@ void PinochleTable::BuildTable()
 
     BuildScorePanels(surface_, bindings_);
 
-    cmdSort_ = new TableButton(surface_, "CmdSort", PxRect(480, 9720, 1332, 372), Look::SortBack,
-                               SerifFont(12, Bold), QString::fromStdString(design.CmdSort.Caption),
-                               "Click to change sorting");
+    cmdSort_ = new FlatButton(surface_, "CmdSort", PxRect(480, 9720, 1332, 372), Look::SortBack,
+                              SerifFont(12, Bold), QString::fromStdString(design.CmdSort.Caption),
+                              "Click to change sorting");
     connect(cmdSort_, &QPushButton::clicked, this, [this] { Run(commands_.CmdSort_Click); });
 
     BuildMeldPanels(surface_, bindings_, commands_,

@@ -14,7 +14,7 @@
 
 class PicCardBox;
 class StatusBar1;
-class TableButton;
+class FlatButton;
 class TableLabel;
 class TablePanel;
 
@@ -50,7 +50,7 @@ private:
     TableBindings bindings_;
     TablePanel* surface_ = nullptr;
     StatusBar1* status_ = nullptr;
-    TableButton* cmdSort_ = nullptr;
+    FlatButton* cmdSort_ = nullptr;
     TableLabel* lblKnock_ = nullptr;
     std::array<PicCardBox*, CardCount + 1> cards_{};  // 1..48
 

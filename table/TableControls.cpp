@@ -3,23 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <qdrawutil.h>
 
 #include "engine/state/TableModel.h"
-
-namespace {
-
-// The classic light and shadow shades of a raised or sunken edge.
-void SetEdgeColours(QPalette& pal)
-{
-    pal.setColor(QPalette::Light, QColor(255, 255, 255));
-    pal.setColor(QPalette::Midlight, QColor(227, 227, 227));
-    pal.setColor(QPalette::Mid, QColor(160, 160, 160));
-    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
-    pal.setColor(QPalette::Shadow, QColor(64, 64, 64));
-}
-
-}  // namespace
+#include "widgets/ClassicEdges.h"
 
 TableLabel::TableLabel(QWidget* parent, const QString& name, QRect rect, const LabelLook& look,
                        const std::string& caption)
@@ -77,40 +63,6 @@ void TableLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit Clicked();
-}
-
-TableButton::TableButton(QWidget* parent, const QString& name, QRect rect, QColor back,
-                         const QFont& font, const QString& caption, const QString& toolTip)
-    : QPushButton(caption, parent), back_(back)
-{
-    setObjectName(name);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Button, back);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    SetEdgeColours(pal);
-    setPalette(pal);
-    setFont(font);
-    setToolTip(toolTip);
-    setGeometry(rect);
-}
-
-void TableButton::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    const QRect r = rect();
-    p.fillRect(r, back_);
-    qDrawWinButton(&p, r, palette(), isDown());
-    QRect textRect = r.adjusted(2, 2, -2, -2);
-    if (isDown())
-        textRect.translate(1, 1);
-    p.setPen(palette().color(QPalette::ButtonText));
-    p.setFont(font());
-    p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    if (hasFocus()) {
-        QPen dots(Qt::black, 1, Qt::DotLine);
-        p.setPen(dots);
-        p.drawRect(r.adjusted(4, 4, -5, -5));
-    }
 }
 
 TablePanel::TablePanel(QWidget* parent, const QString& name, QRect rect, QColor back)

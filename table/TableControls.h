@@ -1,8 +1,7 @@
 #pragma once
-// The table's plain controls: text labels, coloured push buttons and the panels (the table's
-// surface and its captioned frames) with the lines and rectangles drawn on them.
+// The table's plain controls: text labels and the panels (the table's surface and its captioned
+// frames) with the lines and rectangles drawn on them.
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -39,19 +38,6 @@ private:
     bool autoSize_;
     int designWidth_;
     bool pressed_ = false;
-};
-
-class TableButton : public QPushButton {
-    Q_OBJECT
-public:
-    TableButton(QWidget* parent, const QString& name, QRect rect, QColor back, const QFont& font,
-                const QString& caption, const QString& toolTip = {});
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QColor back_;
 };
 
 // A filled panel with lines and rectangles drawn beneath its controls; with a caption it is a

@@ -2,8 +2,8 @@
 // Scans of the computer's hand shared by both phases' choices: index order 1..48, first hit wins.
 // With the table ordered by suit and, within a suit, from Ace down to Nine, the first hit is the
 // highest-ranking qualifying card of the lowest-numbered qualifying suit.
-#include "engine/cards/CardTable.h"
 #include "engine/flow/PlainBoxes.h"
+#include "engine/state/CardTable.h"
 
 template <class Test>
 int16_t FirstComputerCard(const Game& g, Test&& test)

@@ -3,7 +3,7 @@
 #include "engine/computer/ComputerRound1.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
-#include "engine/hand/CardMoves.h"
+#include "engine/steps/CardMoves.h"
 
 namespace {
 

@@ -46,7 +46,8 @@ void RunFlows(Game& g)
         }
         ++g.FlowSerial;
         try {
-            g.HandEntry(g);
+            if (g.HandEntry)
+                g.HandEntry(g);
         } catch (const FlowAbandoned&) {
         }
     }

@@ -3,12 +3,12 @@
 // trumps and the first phase begins.
 #include "engine/hand/Deal.h"
 
-#include "engine/cards/CardTable.h"
 #include "engine/flow/Pacing.h"
-#include "engine/hand/CardMoves.h"
-#include "engine/hand/Layout.h"
 #include "engine/hand/Round1.h"
-#include "engine/hand/ScoreBoard.h"
+#include "engine/state/CardTable.h"
+#include "engine/steps/CardMoves.h"
+#include "engine/steps/Layout.h"
+#include "engine/steps/ScoreBoard.h"
 
 namespace {
 

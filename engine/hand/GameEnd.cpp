@@ -6,8 +6,8 @@
 #include "engine/flow/Flow.h"
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
-#include "engine/hand/ScoreBoard.h"
 #include "engine/settings/Settings.h"
+#include "engine/steps/ScoreBoard.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include "engine/computer/ComputerRound1.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
-#include "engine/hand/CardMoves.h"
 #include "engine/hand/GameEnd.h"
-#include "engine/hand/Layout.h"
 #include "engine/hand/Round2.h"
-#include "engine/hand/ScoreBoard.h"
 #include "engine/hand/Trick.h"
+#include "engine/steps/CardMoves.h"
+#include "engine/steps/Layout.h"
+#include "engine/steps/ScoreBoard.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Flow.h"
 #include "engine/flow/Pacing.h"
-#include "engine/hand/CardMoves.h"
 #include "engine/hand/GameEnd.h"
-#include "engine/hand/Layout.h"
-#include "engine/hand/ScoreBoard.h"
 #include "engine/hand/Trick.h"
+#include "engine/steps/CardMoves.h"
+#include "engine/steps/Layout.h"
+#include "engine/steps/ScoreBoard.h"
 
 namespace {
 

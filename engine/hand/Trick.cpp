@@ -4,8 +4,8 @@
 
 #include "engine/computer/ComputerMeld.h"
 #include "engine/flow/Pacing.h"
-#include "engine/hand/Layout.h"
-#include "engine/hand/ScoreBoard.h"
+#include "engine/steps/Layout.h"
+#include "engine/steps/ScoreBoard.h"
 
 void ResolveTrick(Game& g)
 {

@@ -2,12 +2,12 @@
 // get a notice, and an accepted card is recorded as the trick's card and sent to the table.
 #include "engine/handlers/CardClick.h"
 
-#include "engine/cards/CardTable.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
-#include "engine/hand/CardMoves.h"
-#include "engine/hand/Layout.h"
 #include "engine/hand/Trick.h"
+#include "engine/state/CardTable.h"
+#include "engine/steps/CardMoves.h"
+#include "engine/steps/Layout.h"
 
 namespace {
 

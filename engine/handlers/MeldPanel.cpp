@@ -3,12 +3,12 @@
 
 #include <iterator>
 
-#include "engine/hand/Layout.h"
 #include "engine/melds/MeldDix.h"
 #include "engine/melds/MeldFours.h"
 #include "engine/melds/MeldMarriage.h"
 #include "engine/melds/MeldPinochle.h"
 #include "engine/melds/MeldRun.h"
+#include "engine/steps/Layout.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "engine/handlers/Sort.h"
 
-#include "engine/hand/Layout.h"
+#include "engine/steps/Layout.h"
 
 void CmdSort_Click(Game& g)
 {

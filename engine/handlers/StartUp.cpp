@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "engine/cards/CardTable.h"
-#include "engine/hand/Layout.h"
 #include "engine/settings/Settings.h"
+#include "engine/state/CardTable.h"
+#include "engine/steps/Layout.h"
 
 void Form_Load(Game& g)
 {

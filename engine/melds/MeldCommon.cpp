@@ -1,8 +1,8 @@
 #include "engine/melds/MeldCommon.h"
 
 #include "engine/flow/DeluxeMsgBox.h"
-#include "engine/hand/Layout.h"
-#include "engine/hand/ScoreBoard.h"
+#include "engine/steps/Layout.h"
+#include "engine/steps/ScoreBoard.h"
 
 void ScoreMeld(Game& g, int32_t Who, int16_t points)
 {

@@ -3,7 +3,7 @@
 // status line of a made meld, and the user's notice for a meld that is not there.
 #include <string>
 
-#include "engine/cards/CardTable.h"
+#include "engine/state/CardTable.h"
 
 // Only the user and the computer meld; anything else makes no attempt.
 inline bool IsMeldSide(int32_t Who) { return Who == SidePlayer || Who == SideComputer; }

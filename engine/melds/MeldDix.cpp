@@ -2,10 +2,10 @@
 
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
-#include "engine/hand/CardMoves.h"
-#include "engine/hand/Layout.h"
 #include "engine/melds/MeldCommon.h"
 #include "engine/melds/MeldLayout.h"
+#include "engine/steps/CardMoves.h"
+#include "engine/steps/Layout.h"
 
 namespace {
 

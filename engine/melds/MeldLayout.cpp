@@ -5,8 +5,8 @@
 
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
-#include "engine/hand/CardMoves.h"
 #include "engine/melds/MeldCommon.h"
+#include "engine/steps/CardMoves.h"
 
 namespace {
 

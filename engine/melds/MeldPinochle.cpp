@@ -1,8 +1,8 @@
 #include "engine/melds/MeldPinochle.h"
 
-#include "engine/hand/ScoreBoard.h"
 #include "engine/melds/MeldCommon.h"
 #include "engine/melds/MeldLayout.h"
+#include "engine/steps/ScoreBoard.h"
 
 namespace {
 

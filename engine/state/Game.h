@@ -78,8 +78,8 @@ struct Game {
     bool FlowRunning = false;
     int WaitDepth = 0;       // waits (pauses, flag waits, dialogs) now on the stack
     uint64_t FlowSerial = 0; // counts the flows started, for tests of abandonment
-    // What the runner starts for FlowRequest::NewHand: NewHand, or a stand-in in the runner's
-    // own tests.
+    // What the runner starts for FlowRequest::NewHand: NewHand, set where the program (or a test)
+    // is put together, or a stand-in in the runner's own tests. Unset, no hand is started.
     std::function<void(Game&)> HandEntry;
 
     // Set while a meld procedure of the user is moving its cards, so that a second click on a

@@ -13,8 +13,8 @@
 
 #include "app/QuillmereProgram.h"
 #include "dialog/DeluxeDialog.h"
-#include "engine/cards/CardTable.h"
 #include "engine/settings/SettingsLine.h"
+#include "engine/state/CardTable.h"
 #include "table/PicCardBox.h"
 #include "table/TableLook.h"
 #include "tests/support/SettingsFiles.h"

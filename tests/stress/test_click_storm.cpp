@@ -10,13 +10,13 @@
 #include <set>
 
 #include "engine/flow/Flow.h"
-#include "engine/hand/Layout.h"
 #include "engine/hand/Trick.h"
 #include "engine/handlers/CardClick.h"
 #include "engine/handlers/Knock.h"
 #include "engine/handlers/MeldPanel.h"
 #include "engine/handlers/Menus.h"
 #include "engine/handlers/Sort.h"
+#include "engine/steps/Layout.h"
 #include "tests/support/SelfPlay.h"
 #include "tests/support/SettingsFiles.h"
 

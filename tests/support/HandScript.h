@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/cards/CardTable.h"
 #include "engine/flow/Flow.h"
-#include "engine/hand/Layout.h"
 #include "engine/handlers/CardClick.h"
 #include "engine/handlers/MeldPanel.h"
+#include "engine/state/CardTable.h"
+#include "engine/steps/Layout.h"
 #include "tests/support/TestTable.h"
 
 struct HandSetup {

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "engine/cards/CardTable.h"
 #include "engine/flow/Flow.h"
 #include "engine/hand/Deal.h"
 #include "engine/hand/Trick.h"
@@ -15,6 +14,7 @@
 #include "engine/handlers/NewGameMenu.h"
 #include "engine/handlers/Sort.h"
 #include "engine/handlers/StartUp.h"
+#include "engine/state/CardTable.h"
 
 namespace {
 

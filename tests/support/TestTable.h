@@ -2,7 +2,8 @@
 // A game on the virtual platform, with helpers to set up a table by hand.
 #include <initializer_list>
 
-#include "engine/cards/CardTable.h"
+#include "engine/hand/Deal.h"
+#include "engine/state/CardTable.h"
 #include "engine/state/Game.h"
 #include "tests/support/VirtualPlatform.h"
 
@@ -10,6 +11,7 @@ struct TestTable {
     explicit TestTable(uint64_t seed = 1, uint32_t startTick = 1000) : plat(seed, startTick), g(plat)
     {
         plat.G = &g;
+        g.HandEntry = NewHand;
         g.Speed = 100;
         SetUpCards(g);
         for (int i = 1; i <= CardCount; ++i)

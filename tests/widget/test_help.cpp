@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "engine/cards/CardTable.h"
+#include "engine/state/CardTable.h"
 #include "help/HelpKit.h"
 #include "help/HelpPages.h"
 #include "help/HelpText.h"

@@ -4,8 +4,8 @@
 
 #include "engine/flow/Flow.h"
 #include "engine/hand/Deal.h"
-#include "engine/hand/Layout.h"
 #include "engine/handlers/NewGameMenu.h"
+#include "engine/steps/Layout.h"
 #include "tests/support/TestTable.h"
 
 namespace {

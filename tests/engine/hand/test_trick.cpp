@@ -1,8 +1,8 @@
 // Who wins a trick, what it is worth, and the settling of a first-phase trick.
 #include <QtTest>
 
-#include "engine/hand/ScoreBoard.h"
 #include "engine/hand/Trick.h"
+#include "engine/steps/ScoreBoard.h"
 #include "tests/support/TestTable.h"
 
 namespace {

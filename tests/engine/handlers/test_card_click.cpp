@@ -2,8 +2,8 @@
 // accepted card records and sets moving.
 #include <QtTest>
 
-#include "engine/hand/Layout.h"
 #include "engine/handlers/CardClick.h"
+#include "engine/steps/Layout.h"
 #include "tests/support/TestTable.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <map>
 
-#include "engine/cards/CardTable.h"
 #include "engine/flow/Pacing.h"
 #include "engine/handlers/Menus.h"
 #include "engine/settings/Settings.h"
+#include "engine/state/CardTable.h"
 #include "tests/support/VirtualPlatform.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The rows the cards are laid out in, and the gathering of a trick.
 #include <QtTest>
 
-#include "engine/hand/Layout.h"
+#include "engine/steps/Layout.h"
 #include "tests/support/TestTable.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Single cards moving across the table: their stops, pacing, sounds and what they change.
 #include <QtTest>
 
-#include "engine/hand/CardMoves.h"
-#include "engine/hand/Layout.h"
+#include "engine/steps/CardMoves.h"
+#include "engine/steps/Layout.h"
 #include "tests/support/TestTable.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The card table's fixed order and the draw from the stock.
 #include <QtTest>
 
-#include "engine/cards/CardTable.h"
+#include "engine/state/CardTable.h"
 #include "tests/support/TestTable.h"
 
 class CardTableTest : public QObject {

@@ -1,7 +1,7 @@
-#include "engine/hand/Layout.h"
+#include "engine/steps/Layout.h"
 
 #include "engine/flow/Pacing.h"
-#include "engine/hand/CardMoves.h"
+#include "engine/steps/CardMoves.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "engine/cards/CardTable.h"
+#include "engine/state/CardTable.h"
 
 #include <cmath>
 

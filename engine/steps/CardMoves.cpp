@@ -1,11 +1,11 @@
 // Single cards crossing the table: each move jumps the card's box to fixed places, pauses
 // between the jumps and plays the card sound when the card arrives.
-#include "engine/hand/CardMoves.h"
+#include "engine/steps/CardMoves.h"
 
-#include "engine/cards/CardTable.h"
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
-#include "engine/hand/Layout.h"
+#include "engine/state/CardTable.h"
+#include "engine/steps/Layout.h"
 
 namespace {
 

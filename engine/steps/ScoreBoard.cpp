@@ -1,4 +1,4 @@
-#include "engine/hand/ScoreBoard.h"
+#include "engine/steps/ScoreBoard.h"
 
 #include <algorithm>
 #include <initializer_list>
