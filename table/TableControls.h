@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "table/ControlClick.h"
+
 struct LabelLook {
     QColor Back;  // invalid: the parent shows through
     QColor Text;
@@ -32,13 +34,14 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void FitToText();
     int TextWidth() const;
     bool autoSize_;
     int designWidth_;
-    bool pressed_ = false;
+    ControlClick click_{Qt::LeftButton};
 };
 
 class TableButton : public QPushButton {
