@@ -1,9 +1,11 @@
 #include "app/QtPlatform.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QTimer>
@@ -73,8 +75,19 @@ void QtPlatform::PreloadSounds()
         Sound(QString::fromLatin1(name));
 }
 
+bool QtPlatform::SoundOutput()
+{
+    // Without a sound output the game plays silently and makes no sound effects at all: Qt would
+    // warn about each one that it found no device.
+    if (!soundOutput_)
+        soundOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+    return *soundOutput_;
+}
+
 QSoundEffect* QtPlatform::Sound(const QString& fileName)
 {
+    if (!SoundOutput())
+        return nullptr;
     auto it = sounds_.find(fileName);
     if (it != sounds_.end())
         return it->second.get();

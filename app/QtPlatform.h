@@ -5,6 +5,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include "engine/state/Game.h"
@@ -42,6 +43,7 @@ private:
     void RunFlowsFromTop();
     void ShowModel();
     void PreloadSounds();
+    bool SoundOutput();
     QSoundEffect* Sound(const QString& fileName);
     QWidget* DialogParent();
 
@@ -52,6 +54,7 @@ private:
     std::mt19937_64 rng_;
     std::map<QString, std::unique_ptr<QSoundEffect>> sounds_;
     QSoundEffect* playing_ = nullptr;
+    std::optional<bool> soundOutput_;  // whether the system has a sound output; asked once
     bool runnerQueued_ = false;
     bool ended_ = false;
 };

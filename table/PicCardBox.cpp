@@ -41,21 +41,16 @@ void PicCardBox::paintEvent(QPaintEvent*)
 
 void PicCardBox::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
-        pressed_ = event->button();
+    click_.Press(*event);
 }
 
 void PicCardBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ != Qt::NoButton && event->button() == pressed_
-                       && rect().contains(event->position().toPoint());
-    pressed_ = Qt::NoButton;
-    if (click)
+    if (click_.Release(*event, rect()))
         emit Clicked(index_);
 }
 
 void PicCardBox::mouseDoubleClickEvent(QMouseEvent*)
 {
-    // The second press of a double-click: its first press and release were the click already.
-    pressed_ = Qt::NoButton;
+    click_.DoubleClick();
 }

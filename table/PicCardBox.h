@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "table/ControlClick.h"
+
 class PicCardBox : public QWidget {
     Q_OBJECT
 public:
@@ -29,5 +31,5 @@ private:
     int16_t picture_ = 0;
     QPixmap pixmap_;      // picture_ drawn for pixmapRatio_
     qreal pixmapRatio_ = 0;
-    Qt::MouseButton pressed_ = Qt::NoButton;
+    ControlClick click_{Qt::LeftButton | Qt::RightButton};
 };

@@ -52,17 +52,21 @@ void TableLabel::FitToText()
 
 void TableLabel::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.Press(*event);
     QLabel::mousePressEvent(event);
 }
 
 void TableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = click_.Release(*event, rect());
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit Clicked();
+}
+
+void TableLabel::mouseDoubleClickEvent(QMouseEvent*)
+{
+    click_.DoubleClick();
 }
 
 TablePanel::TablePanel(QWidget* parent, const QString& name, QRect rect, QColor back)

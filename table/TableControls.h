@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "table/ControlClick.h"
+
 struct LabelLook {
     QColor Back;  // invalid: the parent shows through
     QColor Text;
@@ -31,13 +33,14 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void FitToText();
     int TextWidth() const;
     bool autoSize_;
     int designWidth_;
-    bool pressed_ = false;
+    ControlClick click_{Qt::LeftButton};
 };
 
 // A filled panel with lines and rectangles drawn beneath its controls; with a caption it is a

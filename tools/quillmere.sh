@@ -9,7 +9,6 @@ cd "$here"
 export LSAN_OPTIONS="suppressions=$here/tools/lsan-suppressions.txt:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 packages=(cmake make g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2)
-test_packages=(xvfb xauth)
 
 install_missing() {
     local missing=()
@@ -37,7 +36,7 @@ play)
     exec build/bin/quillmere
     ;;
 test)
-    install_missing "${packages[@]}" "${test_packages[@]}"
+    install_missing "${packages[@]}"
     build build
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
     # The same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -36,18 +36,19 @@ int Count(const QImage& img, const QRect& area, bool (*test)(QRgb))
     return n;
 }
 
-// Share of pixels that differ noticeably between two images of one size.
+// Share of pixels that differ noticeably where two images overlap, both laid from the top left.
 double Difference(const QImage& a, const QImage& b)
 {
+    const QSize overlap = a.size().boundedTo(b.size());
     int differ = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
+    for (int y = 0; y < overlap.height(); ++y)
+        for (int x = 0; x < overlap.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
             const int d = qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) +
                           qAbs(qAlpha(p) - qAlpha(q));
             differ += d > 48 ? 1 : 0;
         }
-    return double(differ) / (a.width() * a.height());
+    return double(differ) / (overlap.width() * overlap.height());
 }
 
 QColor Mean(const QImage& img, const QRect& area)

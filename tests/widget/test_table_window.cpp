@@ -353,26 +353,34 @@ private slots:
         QCOMPARE(f.rec.calls, calls);
     }
 
-    // Mouse actions on a card box as the window system delivers them, and the moves they make.
+    // Mouse actions on a clickable control as the window system delivers them, and the handler
+    // calls they make.
     void doubleClickIsOneClick_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("doubleClick");  // else two clicks far apart in time
-        QTest::addColumn<int>("moves");
-        QTest::newRow("double-click, left") << int(Qt::LeftButton) << true << 1;
-        QTest::newRow("double-click, right") << int(Qt::RightButton) << true << 1;
-        QTest::newRow("two clicks") << int(Qt::LeftButton) << false << 2;
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("call");
+        const int left = Qt::LeftButton;
+        const QString move = "PicCard_Click(48)";
+        QTest::newRow("double-click, left") << "PicCard(48)" << left << true << 1 << move;
+        QTest::newRow("double-click, right") << "PicCard(48)" << int(Qt::RightButton) << true << 1 << move;
+        QTest::newRow("two clicks") << "PicCard(48)" << left << false << 2 << move;
+        QTest::newRow("double-click, knock") << "LblKnock" << left << true << 1 << "LblKnock_Click";
     }
     void doubleClickIsOneClick()
     {
+        QFETCH(QString, name);
         QFETCH(int, button);
         QFETCH(bool, doubleClick);
-        QFETCH(int, moves);
+        QFETCH(int, count);
+        QFETCH(QString, call);
         Fixture f;
         f.showEverything();
         f.w.show();
-        PicCardBox* box = f.w.PicCard(48);
-        const QPoint at = box->mapTo(&f.w, box->rect().center());
+        QWidget* control = f.find(name);
+        const QPoint at = control->mapTo(&f.w, control->rect().center());
         const auto b = Qt::MouseButton(button);
         if (doubleClick) {
             QTest::mouseDClick(f.w.windowHandle(), b, {}, at);
@@ -380,7 +388,7 @@ private slots:
             QTest::mouseClick(f.w.windowHandle(), b, {}, at);
             QTest::mouseClick(f.w.windowHandle(), b, {}, at);
         }
-        QCOMPARE(f.rec.calls, QStringList(moves, "PicCard_Click(48)"));
+        QCOMPARE(f.rec.calls, QStringList(count, call));
     }
 
     void cardBoxesMirrorTheModel_data()
