@@ -184,6 +184,8 @@ void QtPlatform::ShowModel()
 
 void QtPlatform::EndProgram()
 {
+    // Called by the runner from the top only, with no modal wait on the stack; the windows are
+    // still deleted only once control is back in the event loop.
     if (ended_)
         return;
     ended_ = true;

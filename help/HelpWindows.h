@@ -8,5 +8,7 @@ void ShowRulesPage1();
 // Shows the About window (loaded afresh on each showing after it was unloaded).
 void ShowAboutWindow();
 
-// Unloads every help page and the About window that exist (at the program's exit).
+// Unloads every help page and the About window that exist (at the program's exit). Each is
+// hidden at once and deleted when control is back in the event loop this is called from, so
+// never under a modal loop that is still running inside it.
 void UnloadHelpWindows();
