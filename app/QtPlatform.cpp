@@ -1,6 +1,7 @@
 #include "app/QtPlatform.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -102,7 +103,13 @@ void QtPlatform::PlaySound(const std::string& fileName)
     playing_ = effect;
 }
 
-QWidget* QtPlatform::DialogParent() { return host_ ? host_->DialogParent() : nullptr; }
+QWidget* QtPlatform::DialogParent()
+{
+    // Over the window the user is in, so the About window's notice stays over the About window.
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return host_ ? host_->DialogParent() : nullptr;
+}
 
 int16_t QtPlatform::ShowMessageDialog(const MessageDialogRequest& request)
 {

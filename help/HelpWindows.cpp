@@ -67,10 +67,10 @@ void ForgetHelpWindow(QWidget* window)
 
 void ShowRulesPage1() { ShowHelpPage(1); }
 
-void ShowAboutWindow()
+void ShowAboutWindow(Game& g)
 {
     if (!About)
-        About = new frmAbout;
+        About = new frmAbout(g);
     Present(About);
 }
 
