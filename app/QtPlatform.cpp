@@ -1,6 +1,7 @@
 #include "app/QtPlatform.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -115,7 +116,13 @@ void QtPlatform::PlaySound(const std::string& fileName)
     playing_ = effect;
 }
 
-QWidget* QtPlatform::DialogParent() { return host_ ? host_->DialogParent() : nullptr; }
+QWidget* QtPlatform::DialogParent()
+{
+    // Over the window the user is in, so the About window's notice stays over the About window.
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return host_ ? host_->DialogParent() : nullptr;
+}
 
 int16_t QtPlatform::ShowMessageDialog(const MessageDialogRequest& request)
 {
@@ -197,6 +204,8 @@ void QtPlatform::ShowModel()
 
 void QtPlatform::EndProgram()
 {
+    // Called by the runner from the top only, with no modal wait on the stack; the windows are
+    // still deleted only once control is back in the event loop.
     if (ended_)
         return;
     ended_ = true;

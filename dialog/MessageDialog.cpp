@@ -117,4 +117,12 @@ int16_t ShowDeluxeMsgBox(const MessageDialogRequest& request)
     return theDialog->Ask();
 }
 
-void UnloadMessageDialog() { delete theDialog.data(); }
+void UnloadMessageDialog()
+{
+    // Deleted once control is back in the event loop this runs from, never under its own.
+    if (theDialog) {
+        theDialog->hide();
+        theDialog->deleteLater();
+    }
+    theDialog = nullptr;
+}

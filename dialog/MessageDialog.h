@@ -12,5 +12,6 @@ class QWidget;
 // index (0..2) of the button whose caption was clicked. The sound is the engine's business.
 int16_t ShowDeluxeMsgBox(const MessageDialogRequest& request);
 
-// Destroys the dialog window if it was ever created (at the program's exit).
+// Destroys the dialog window if it was ever created (at the program's exit): hidden at once,
+// deleted when control is back in the event loop this is called from.
 void UnloadMessageDialog();

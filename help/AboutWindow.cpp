@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "engine/flow/Flow.h"
 #include "engine/state/Platform.h"
 #include "help/DesktopSysInfo.h"
 #include "help/HelpKit.h"
@@ -54,7 +55,7 @@ protected:
 
 }  // namespace
 
-frmAbout::frmAbout() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+frmAbout::frmAbout(Game& g) : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), g_(g)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
@@ -84,7 +85,7 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialo
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    desktop_ = std::make_unique<DesktopSysInfo>(this);
+    desktop_ = std::make_unique<DesktopSysInfo>(g_);
     sysInfo_ = desktop_.get();
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
@@ -103,7 +104,10 @@ void frmAbout::Form_Load()
 
 void frmAbout::cmdOK_Click() { close(); }
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(*sysInfo_); }
+void frmAbout::cmdSysInfo_Click()
+{
+    RunHandler(g_, [this] { StartSysInfo(*sysInfo_); });
+}
 
 void frmAbout::paintEvent(QPaintEvent*)
 {

@@ -8,6 +8,7 @@
 class QLabel;
 class QPushButton;
 class SysInfoPlatform;
+struct Game;
 
 // The version shown, as major, minor and revision numbers: the project's version, from the build.
 inline constexpr int AppMajor = QUILLMERE_VERSION_MAJOR;
@@ -17,7 +18,8 @@ inline constexpr int AppRevision = QUILLMERE_VERSION_PATCH;
 class frmAbout : public QWidget {
     Q_OBJECT
 public:
-    frmAbout();
+    // The game whose waits the notice of the System Info button counts.
+    explicit frmAbout(Game& g);
     ~frmAbout() override;
 
     // The registry, file test, program start and message box the button uses; the desktop's
@@ -38,6 +40,7 @@ private:
     QLabel* lblVersion;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
+    Game& g_;
     std::unique_ptr<SysInfoPlatform> desktop_;
     SysInfoPlatform* sysInfo_;
 };

@@ -1,10 +1,9 @@
 #include "help/DesktopSysInfo.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 
-#include "engine/state/Platform.h"
+#include "engine/flow/PlainBoxes.h"
 
 int32_t DesktopSysInfo::RegOpenKeyExA(RegKey, const std::string&, uint32_t, uint32_t, RegKey& key)
 {
@@ -34,9 +33,4 @@ bool DesktopSysInfo::StartProgram(const std::string& path)
     return QProcess::startDetached(QString::fromStdString(path), {});
 }
 
-void DesktopSysInfo::MsgBox(const std::string& prompt)
-{
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(AppTitle),
-                    QString::fromStdString(prompt), QMessageBox::Ok, parent_);
-    box.exec();
-}
+void DesktopSysInfo::MsgBox(const std::string& prompt) { ::MsgBox(g_, prompt); }

@@ -4,12 +4,12 @@
 // start of a program are real.
 #include "help/SysInfo.h"
 
-class QWidget;
+struct Game;
 
 class DesktopSysInfo : public SysInfoPlatform {
 public:
-    // The message box is shown over parent (may be null).
-    explicit DesktopSysInfo(QWidget* parent) : parent_(parent) {}
+    // The notice is the game's own plain box, a wait the game counts.
+    explicit DesktopSysInfo(Game& g) : g_(g) {}
 
     int32_t RegOpenKeyExA(RegKey root, const std::string& subKey, uint32_t options,
                           uint32_t desired, RegKey& key) override;
@@ -21,5 +21,5 @@ public:
     void MsgBox(const std::string& prompt) override;
 
 private:
-    QWidget* parent_;
+    Game& g_;
 };

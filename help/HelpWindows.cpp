@@ -20,6 +20,17 @@ QWidget* CreatePage(int page)
     }
 }
 
+// Hidden now and deleted once control is back in the event loop this runs from: a modal loop
+// still running inside the window is never pulled out from under itself.
+void Unload(QPointer<QWidget>& w)
+{
+    if (w) {
+        w->hide();
+        w->deleteLater();
+    }
+    w = nullptr;
+}
+
 void Present(QWidget* w)
 {
     // A page the user minimised comes back up when it is asked for again.
@@ -56,16 +67,16 @@ void ForgetHelpWindow(QWidget* window)
 
 void ShowRulesPage1() { ShowHelpPage(1); }
 
-void ShowAboutWindow()
+void ShowAboutWindow(Game& g)
 {
     if (!About)
-        About = new frmAbout;
+        About = new frmAbout(g);
     Present(About);
 }
 
 void UnloadHelpWindows()
 {
     for (QPointer<QWidget>& p : Pages)
-        delete p.data();
-    delete About.data();
+        Unload(p);
+    Unload(About);
 }

@@ -47,7 +47,7 @@ struct TableCommands {
     Plain MnuFast_Click = ::MnuFast_Click;
     Plain MnuMedium_Click = ::MnuMedium_Click;
     Plain MnuSlow_Click = ::MnuSlow_Click;
-    Plain MnuAbout_Click = [](Game&) { ShowAboutWindow(); };
+    Plain MnuAbout_Click = ::ShowAboutWindow;
 
     std::function<bool(Game&, int)> Form_QueryUnload = ::Form_QueryUnload;
 };

@@ -1,5 +1,7 @@
 // The assembled program, offscreen: the real platform layer, table window and handlers, put
 // together as main() does, started from a settings file and driven by keys and clicks only.
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include <cstdio>
@@ -15,9 +17,11 @@
 #include "dialog/DeluxeDialog.h"
 #include "engine/settings/SettingsLine.h"
 #include "engine/state/CardTable.h"
+#include "help/HelpPages.h"
 #include "table/PicCardBox.h"
 #include "table/TableLook.h"
 #include "tests/support/SettingsFiles.h"
+#include "tests/support/WhenOpen.h"
 
 namespace {
 
@@ -76,23 +80,61 @@ void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 
 uintptr_t StackHere() { return reinterpret_cast<uintptr_t>(__builtin_frame_address(0)); }
 
+// The settings the program starts from: the fast speed keeps the deals short.
+const SettingsRecord Saved{3, 5, FastSpeed, "Anne", "Bertie", 1000};
+
+// Writes them to the settings file; returns its line.
+std::string WriteSettings(const std::string& folder)
+{
+    const std::string line = FormatSettingsLine(Saved);
+    std::ofstream data(folder + "/Data.dat", std::ios::binary);
+    data << line;
+    return line;
+}
+
+struct Step {
+    const char* Name;
+    std::function<bool()> Ready;
+    std::function<void()> Act;
+};
+
+// Runs the program's event loop, taking each step as soon as it is ready, until the program ends;
+// returns the loop's exit code. `now` is the stack at each poll. A program that never ends fails
+// here, wherever it hangs.
+int PlayUntilTheEnd(QWidget& table, const std::vector<Step>& script, size_t& step, uintptr_t& now,
+                    const QStringList& faults)
+{
+    QTimer poll;
+    poll.setInterval(PollMs);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        now = StackHere();
+        if (step < script.size() && script[step].Ready())
+            QTimer::singleShot(0, &table, script[step++].Act);  // acts from a timer of its own: it may open a dialog
+    });
+    poll.start();
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [&] {
+        qFatal("the program did not end; it stopped before %s. %s", step < script.size() ? script[step].Name : "its end",
+               qPrintable(faults.join("; ")));
+    });
+    giveUp.start(GiveUpMs);
+    return QApplication::exec();
+}
+
 }  // namespace
 
 class ProgramTest : public QObject {
     Q_OBJECT
 private slots:
     void newGameInACardWaitThenExit();
+    void newGameAskedForJustBeforeTheSystemInfoNotice();
 };
 
 void ProgramTest::newGameInACardWaitThenExit()
 {
     const std::string folder = QCoreApplication::applicationDirPath().toStdString();
-    const SettingsRecord saved{3, 5, FastSpeed, "Anne", "Bertie", 1000};
-    const std::string line = FormatSettingsLine(saved);
-    {
-        std::ofstream data(folder + "/Data.dat", std::ios::binary);
-        data << line;
-    }
+    const std::string line = WriteSettings(folder);
 
     QuillmereProgram program;
     Game& g = program.g;
@@ -100,7 +142,7 @@ void ProgramTest::newGameInACardWaitThenExit()
     table.show();
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     QCOMPARE(table.windowTitle(), QString(" Target Score 1000"));
-    QCOMPARE(g.Table.LblPlayer.Caption, saved.PlayerName);
+    QCOMPARE(g.Table.LblPlayer.Caption, Saved.PlayerName);
     QCOMPARE(g.Speed, FastSpeed);
 
     // The stack at each poll, at the top of the event loop and at the two deals' card waits.
@@ -110,11 +152,6 @@ void ProgramTest::newGameInACardWaitThenExit()
     bool cancelled = false;
     QStringList faults;
 
-    struct Step {
-        const char* Name;
-        std::function<bool()> Ready;
-        std::function<void()> Act;
-    };
     const std::vector<Step> script = {
         {"start-up", [&] { return top = now, true; }, [&] { Key(&table, Qt::Key_F2); }},
         {"the first deal's card wait",
@@ -170,26 +207,7 @@ void ProgramTest::newGameInACardWaitThenExit()
     };
 
     size_t step = 0;
-    QTimer poll;
-    poll.setInterval(PollMs);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        now = StackHere();
-        if (step < script.size() && script[step].Ready())
-            QTimer::singleShot(0, &table, script[step++].Act);  // acts from a timer of its own: it may open a dialog
-    });
-    poll.start();
-    // A program that never ends fails here, wherever it hangs.
-    QTimer giveUp;
-    giveUp.setSingleShot(true);
-    QObject::connect(&giveUp, &QTimer::timeout, [&] {
-        qFatal("the program did not end; it stopped before %s. %s", step < script.size() ? script[step].Name : "its end",
-               qPrintable(faults.join("; ")));
-    });
-    giveUp.start(GiveUpMs);
-
-    const int exitCode = QApplication::exec();
-    poll.stop();
-    giveUp.stop();
+    const int exitCode = PlayUntilTheEnd(table, script, step, now, faults);
 
     QCOMPARE(exitCode, 0);
     QCOMPARE(step, script.size());
@@ -201,6 +219,60 @@ void ProgramTest::newGameInACardWaitThenExit()
     QVERIFY2(secondDepth < firstDepth + firstDepth / 2,
              qPrintable(QString("waits %1 and %2 bytes below the top").arg(firstDepth).arg(secondDepth)));
     QCOMPARE(ReadWholeFile(folder + "/All.dat").value_or("no All.dat"), line);
+}
+
+// F2 with no game running and a click on the About window's System Info come in one batch of
+// input, so the notice opens before the new deal's runner is delivered. The deal waits until the
+// notice is closed, and Exit then unloads the About window.
+void ProgramTest::newGameAskedForJustBeforeTheSystemInfoNotice()
+{
+    WriteSettings(QCoreApplication::applicationDirPath().toStdString());
+    QuillmereProgram program;
+    Game& g = program.g;
+    PinochleTable& table = program.table;
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+
+    QPointer<QWidget> about;
+    struct {
+        QString Text;
+        bool Modal = false;
+        bool FlowRunning = true;
+        bool Dealt = true;
+    } notice;
+    std::unique_ptr<QTimer> answering;
+    uintptr_t now = 0;
+    const QStringList faults;
+    const std::vector<Step> script = {
+        {"start-up", [] { return true; }, [&] { Key(&table, Qt::Key_A, Qt::AltModifier); }},
+        {"the About window",
+         [&] {
+             about = LoadedAboutWindow();
+             return about && about->windowHandle() && about->windowHandle()->isExposed();
+         },
+         [&] {
+             answering = WhenOpen<QMessageBox>([&](QMessageBox* box) {
+                 notice = {box->text(), QApplication::activeModalWidget() == box, g.FlowRunning,
+                           g.GameInProgress || CountAt(g, LocStock) != CardCount};
+                 box->button(QMessageBox::Ok)->click();
+             });
+             // F2 asks for the runner; the click opens the notice before the runner is delivered.
+             Key(&table, Qt::Key_F2);
+             ClickOnWindow(about->findChild<QWidget*>("cmdSysInfo"));
+         }},
+        {"the deal's card wait", [&] { return WaitsForFirstCard(g); },
+         [&] { Key(&table, Qt::Key_X, Qt::ControlModifier); }},
+        {"\"Yes Exit\"", [&] { return DialogButton("Yes Exit"); }, [&] { ClickOnWindow(DialogButton("Yes Exit")); }},
+    };
+    size_t step = 0;
+    const int exitCode = PlayUntilTheEnd(table, script, step, now, faults);
+
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(step, script.size());
+    QCOMPARE(notice.Text, QString("System Information Is Unavailable At This Time"));
+    QVERIFY(notice.Modal);
+    QVERIFY2(!notice.FlowRunning && !notice.Dealt, "the new deal started under the notice");
+    QVERIFY(about.isNull());  // unloaded at the exit
 }
 
 int main(int argc, char* argv[])

@@ -11,6 +11,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "app/QtPlatform.h"
 #include "help/AboutWindow.h"
 #include "help/DesktopSysInfo.h"
 #include "help/HelpPages.h"
@@ -104,18 +105,20 @@ struct SeenBox {
     int Buttons = 0;
     bool Ok = false;
     bool AboutStillVisible = false;
+    int WaitDepth = 0;
 };
 
 // Answers the next message box with OK, noting what it showed.
-std::unique_ptr<QTimer> AnswerNextMessageBox(SeenBox& seen)
+std::unique_ptr<QTimer> AnswerNextMessageBox(SeenBox& seen, const Game& g)
 {
-    return WhenOpen<QMessageBox>([&seen](QMessageBox* box) {
+    return WhenOpen<QMessageBox>([&seen, &g](QMessageBox* box) {
         seen.Text = box->text();
         seen.Title = box->windowTitle();
         seen.Icon = box->icon();
         seen.Buttons = int(box->buttons().size());
         seen.Ok = box->button(QMessageBox::Ok) != nullptr;
         seen.AboutStillVisible = LoadedAboutWindow() && LoadedAboutWindow()->isVisible();
+        seen.WaitDepth = g.WaitDepth;
         box->button(QMessageBox::Ok)->click();
     });
 }
@@ -130,12 +133,16 @@ void Unload()
 
 class AboutTest : public QObject {
     Q_OBJECT
+    // The game the window belongs to, on the real platform layer, without a table window.
+    QtPlatform platform;
+    Game g{platform};
+
 private slots:
     void cleanup() { Unload(); }
 
     void loadFillsInTitleAndVersion()
     {
-        ShowAboutWindow();
+        ShowAboutWindow(g);
         QWidget* w = LoadedAboutWindow();
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->windowTitle(), QString("About Quillmere"));
@@ -178,7 +185,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, place);
         QFETCH(int, fontPixels);
-        ShowAboutWindow();
+        ShowAboutWindow(g);
         QWidget* c = LoadedAboutWindow()->findChild<QWidget*>(name);
         QVERIFY(c);
         QCOMPARE(c->geometry(), place);
@@ -217,7 +224,7 @@ private slots:
     void closingUnloads()
     {
         QFETCH(QString, how);
-        ShowAboutWindow();
+        ShowAboutWindow(g);
         QPointer<QWidget> old = LoadedAboutWindow();
         if (how == "ok")
             QTest::mouseClick(Child<QPushButton>("cmdOK"), Qt::LeftButton);
@@ -230,16 +237,16 @@ private slots:
         QCOMPARE(LoadedAboutWindow(), nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(old.isNull());
-        ShowAboutWindow();
+        ShowAboutWindow(g);
         QVERIFY(LoadedAboutWindow() && LoadedAboutWindow()->isVisible());
         QCOMPARE(LoadedAboutWindow()->windowTitle(), QString("About Quillmere"));
     }
 
     void systemInfoButtonOnThisDesktop()
     {
-        ShowAboutWindow();
+        ShowAboutWindow(g);
         SeenBox seen;
-        const auto answering = AnswerNextMessageBox(seen);
+        const auto answering = AnswerNextMessageBox(seen, g);
         QTest::mouseClick(Child<QPushButton>("cmdSysInfo"), Qt::LeftButton);
         QCOMPARE(seen.Text, QString("System Information Is Unavailable At This Time"));
         QCOMPARE(seen.Title, QString("Quillmere"));
@@ -247,6 +254,7 @@ private slots:
         QCOMPARE(seen.Buttons, 1);
         QVERIFY(seen.Ok);
         QVERIFY(seen.AboutStillVisible);
+        QCOMPARE(seen.WaitDepth, 1);  // the game counts the notice as a wait
         QVERIFY(LoadedAboutWindow() && LoadedAboutWindow()->isVisible());
     }
 
@@ -255,7 +263,7 @@ private slots:
         ScriptedSysInfo s;
         s.Keys[InfoKey]["PATH"] = {RegSz, Sz("/opt/info/msinfo")};
         s.Startable = {"/opt/info/msinfo"};
-        ShowAboutWindow();
+        ShowAboutWindow(g);
         About()->UseSysInfo(s);
         QTest::mouseClick(Child<QPushButton>("cmdSysInfo"), Qt::LeftButton);
         QCOMPARE(s.Started, std::vector<std::string>{"/opt/info/msinfo"});
@@ -274,7 +282,7 @@ private slots:
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        DesktopSysInfo d(nullptr);
+        DesktopSysInfo d(g);
         QVERIFY(d.FileExists(file.toStdString()));
         QVERIFY(!d.FileExists(dir.path().toStdString()));  // a folder is no file
         QVERIFY(!d.FileExists(dir.filePath("missing").toStdString()));

@@ -428,6 +428,7 @@ private slots:
         QPointer<QWidget> b = ShowHelpPage(3);
         QTest::mouseClick(Button(3, "CmdExit3"), Qt::LeftButton);  // hidden pages go too
         UnloadHelpWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(a.isNull() && b.isNull());
         QCOMPARE(LoadedHelpPage(1), nullptr);
         QCOMPARE(LoadedHelpPage(3), nullptr);

@@ -423,6 +423,7 @@ private slots:
             ClickCaption(again, 1);
         });
         UnloadMessageDialog();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!d);
         QCOMPARE(AskWhile(Request(1), [&](MFormDeluxe& fresh) { ClickCaption(fresh, 0); }), int16_t(0));
     }
