@@ -1,6 +1,7 @@
 #include "engine/hand/Layout.h"
 
 #include "engine/flow/Pacing.h"
+#include "engine/flow/StepPace.h"
 #include "engine/hand/CardMoves.h"
 
 namespace {
@@ -49,7 +50,7 @@ void SortBySame(Game& g)
                 left += SortedStep;
             }
         }
-    g.PauseLength = g.Speed;
+    BackToSpeed(g);
 }
 
 void ResortHand(Game& g)
@@ -81,7 +82,7 @@ void LayOutComputerHand(Game& g)
             left += ComputerStep;
         }
     }
-    g.PauseLength = g.Speed;
+    BackToSpeed(g);
 }
 
 void LayOutStock(Game& g)
@@ -104,7 +105,7 @@ void CollectTrick(Game& g, int32_t Who)
 {
     auto& led = g.Table.PicCard[g.TrickCard1];
     auto& second = g.Table.PicCard[g.TrickCard2];
-    g.PauseLength = 250;
+    const PaceScope pace(g, FixedPace{250});
     Pause(g);
     Pause(g);
     led.Picture = ImageBack;
@@ -127,5 +128,4 @@ void CollectTrick(Game& g, int32_t Who)
         g.BotPileLeft = static_cast<int16_t>(g.BotPileLeft + 90);
     }
     PauseWithCardSound(g);
-    g.PauseLength = g.Speed;
 }

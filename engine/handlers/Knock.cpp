@@ -16,10 +16,11 @@ void LblKnock_Click(Game& g)
         return;
     }
     PlaySoundFile(g, "knock.wav");
-    SetPace(g, KnockExtra);
-    Pause(g);
-    Pause(g);
+    {
+        const PaceScope knock(g, KnockExtra);
+        Pause(g);
+        Pause(g);
+    }
     g.PlayerKnocked = true;
-    g.PauseLength = g.Speed;
     CheckForWinner(g);
 }
