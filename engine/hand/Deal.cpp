@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int16_t DefaultTarget = 1000;
 constexpr int16_t PileStartLeft = 10440;
 constexpr FixedPace DealtToUserPace{25};
 constexpr int16_t FullStockCount = 24;  // the 23 face-down cards and the up card
