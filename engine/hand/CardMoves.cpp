@@ -96,7 +96,7 @@ void DrawFromStock(Game& g, int32_t Who)
     if (card == 0)
         return;  // nothing left to draw: the stock never runs dry before the twelfth trick
     g.StockCount = static_cast<int16_t>(g.StockCount - 1);
-    g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+    ShowStockCount(g);
     if (Who == SidePlayer) {
         g.Table.FramDeclare.Visible = false;
         g.Table.PicCard[card].Picture = card;

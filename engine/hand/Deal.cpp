@@ -147,7 +147,7 @@ void DealHand(Game& g)
     LayOutComputerHand(g);
     ShowTrumps(g);
     g.StockCount = FullStockCount;
-    t.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+    ShowStockCount(g);
     t.CmdSort.Visible = true;
 
     if (g.Cards[g.UpCard].Value == ValueNine) {

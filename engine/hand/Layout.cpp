@@ -101,6 +101,8 @@ void LayOutStock(Game& g)
         }
 }
 
+void ShowStockCount(Game& g) { g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount); }
+
 void CollectTrick(Game& g, int32_t Who)
 {
     auto& led = g.Table.PicCard[g.TrickCard1];
