@@ -12,6 +12,7 @@
 #include "help/HelpKit.h"
 #include "help/HelpPages.h"
 #include "resources/CardArt.h"
+#include "resources/SansFont.h"
 
 namespace {
 
@@ -76,8 +77,7 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialo
     cmdOK = MakeButton(this, "cmdOK", "OK", {4245, 2625, 1260, 345}, HelpPaleGreen);
     cmdSysInfo =
         MakeButton(this, "cmdSysInfo", "&System Info...", {4260, 3075, 1245, 345}, HelpPaleGreen);
-    QFont buttonFont(QStringLiteral("Liberation Sans"));
-    buttonFont.setPixelSize(11);
+    const QFont buttonFont = SmallSans(SansFirst::Liberation);
     cmdOK->setFont(buttonFont);
     cmdSysInfo->setFont(buttonFont);
     setTabOrder(cmdOK, cmdSysInfo);
