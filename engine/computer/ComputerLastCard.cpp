@@ -1,6 +1,5 @@
 #include "engine/computer/ComputerLastCard.h"
 
-#include "engine/computer/ComputerRound1.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"

@@ -4,7 +4,6 @@
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
 #include "engine/hand/GameEnd.h"
-#include "engine/hand/Layout.h"
 
 void LblKnock_Click(Game& g)
 {

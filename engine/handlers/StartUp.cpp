@@ -1,8 +1,6 @@
 // The table window's load step: defaults, the saved settings, all cards face down in the stock.
 #include "engine/handlers/StartUp.h"
 
-#include <cmath>
-
 #include "engine/cards/CardTable.h"
 #include "engine/hand/Layout.h"
 #include "engine/settings/Settings.h"
