@@ -14,7 +14,7 @@ struct QuillmereProgram {
     {
         QApplication::setWindowIcon(WindowIcon());
         platform.Attach(g, &table);
-        RunHandler(g, [this] { Form_Load(g); });
+        RunHandler([this] { Form_Load(g); });
     }
 
     QtPlatform platform;

@@ -107,7 +107,7 @@ void PinochleTable::Handle(const std::function<void()>& action)
 {
     if (unloading_)
         return;
-    RunHandler(g_, action);
+    RunHandler(action);
     ShowModel();
 }
 

@@ -253,7 +253,7 @@ private slots:
             t.plat.Post(ask);
             return true;
         };
-        RunHandler(t.g, [&] {
+        RunHandler([&] {
             if (wait == "pause") {
                 t.plat.At(t.Now() + 10, ask);
                 t.g.PauseLength = 100;
@@ -295,7 +295,7 @@ private slots:
             paceWhenAsked = t.g.PauseLength;
             RequestFlow(t.g, FlowRequest::NewHand);
         });
-        RunHandler(t.g, [&] {
+        RunHandler([&] {
             if (step == "play")
                 PlayerPlaysCard(t.g, 1);
             else if (step == "collect")
