@@ -16,7 +16,7 @@ struct QuillmereProgram {
         QApplication::setWindowIcon(WindowIcon());
         g.HandEntry = NewHand;
         platform.Attach(g, &table);
-        RunHandler(g, [this] { Form_Load(g); });
+        RunHandler([this] { Form_Load(g); });
     }
 
     QtPlatform platform;

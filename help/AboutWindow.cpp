@@ -13,6 +13,7 @@
 #include "help/HelpKit.h"
 #include "help/HelpPages.h"
 #include "resources/CardArt.h"
+#include "resources/SansFont.h"
 
 namespace {
 
@@ -77,8 +78,7 @@ frmAbout::frmAbout(Game& g) : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSi
     cmdOK = MakeButton(this, "cmdOK", "OK", {4245, 2625, 1260, 345}, HelpPaleGreen);
     cmdSysInfo =
         MakeButton(this, "cmdSysInfo", "&System Info...", {4260, 3075, 1245, 345}, HelpPaleGreen);
-    QFont buttonFont(QStringLiteral("Liberation Sans"));
-    buttonFont.setPixelSize(11);
+    const QFont buttonFont = SmallSans(SansFirst::Liberation);
     cmdOK->setFont(buttonFont);
     cmdSysInfo->setFont(buttonFont);
     setTabOrder(cmdOK, cmdSysInfo);
@@ -106,7 +106,7 @@ void frmAbout::cmdOK_Click() { close(); }
 
 void frmAbout::cmdSysInfo_Click()
 {
-    RunHandler(g_, [this] { StartSysInfo(*sysInfo_); });
+    RunHandler([this] { StartSysInfo(*sysInfo_); });
 }
 
 void frmAbout::paintEvent(QPaintEvent*)

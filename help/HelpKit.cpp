@@ -27,8 +27,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 HelpCard::HelpCard(QWidget* parent, int cardIndex, int left, int top)
     : QWidget(parent), cardIndex_(cardIndex)
 {
-    constexpr int CardTwips = 825;
-    setGeometry(PxRect(left, top, CardTwips, CardTwips));
+    setGeometry(QRect(QPoint(Px(left), Px(top)), HelpCardSize));
 }
 
 void HelpCard::paintEvent(QPaintEvent*)

@@ -34,7 +34,7 @@ inline constexpr int HelpButtonHeight = 372;
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect twips,
                         const QColor& face, const char* toolTip = nullptr);
 
-// One small card face, 825 x 825 twips, redrawn crisply for whatever screen it is on.
+// One small card face, HelpCardSize, redrawn crisply for whatever screen it is on.
 class HelpCard : public QWidget {
     Q_OBJECT
 public:

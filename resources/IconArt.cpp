@@ -1,7 +1,5 @@
 // The pictures that are not card faces: the card back, the status bar's symbols, the message
 // dialog's icons and the program's icon.
-#include <cmath>
-
 #include "engine/cards/Cards.h"
 #include "resources/ArtParts.h"
 #include "resources/CardArt.h"

@@ -108,7 +108,7 @@ void PinochleTable::Handle(const std::function<void()>& action)
 {
     if (unloading_)
         return;
-    RunHandler(g_, action);
+    RunHandler(action);
     ShowModel();
 }
 

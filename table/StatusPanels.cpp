@@ -28,7 +28,7 @@ StatusPanel::StatusPanel(QWidget* parent, int number, const QString& toolTip)
 {
     setObjectName(QStringLiteral("StatusBar1.Panel(%1)").arg(number));
     setToolTip(toolTip);
-    setFont(StatusFont());
+    setFont(SmallSans());
 }
 
 void StatusPanel::SetText(const QString& text)

@@ -3,24 +3,15 @@
 // pixel size so that they do not change with the screen's DPI.
 #include <QColor>
 #include <QFont>
-#include <QStringList>
 
 #include "resources/Measure.h"
+#include "resources/SansFont.h"
 #include "resources/SerifFont.h"
 
 // The window's client area, status bar included.
 inline constexpr int ClientWidthTwips = 12885;
 inline constexpr int ClientHeightTwips = 12180;
 inline constexpr int StatusBarHeightPx = 24;
-
-// The small sans face of the status bar.
-inline QFont StatusFont()
-{
-    QFont f;
-    f.setFamilies(QStringList{"Arial", "Liberation Sans"});
-    f.setPixelSize(11);
-    return f;
-}
 
 namespace Look {
 inline const QColor Table{0, 64, 64};

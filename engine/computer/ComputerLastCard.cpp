@@ -1,15 +1,15 @@
 #include "engine/computer/ComputerLastCard.h"
 
-#include "engine/computer/ComputerRound1.h"
 #include "engine/flow/DeluxeMsgBox.h"
 #include "engine/flow/Pacing.h"
+#include "engine/flow/StepPace.h"
 #include "engine/steps/CardMoves.h"
 
 namespace {
 
 // The end of the stock is announced at a slower pace than the user's, so the notice and the two
 // cards can be followed.
-constexpr int16_t LastCardPace = 700;
+constexpr FixedPace LastCardPace{700};
 
 // The last stock card is worth taking only as a higher trump than an up card that is not already
 // an Ace or a Ten.
@@ -26,7 +26,7 @@ bool TakesStockCard(const Game& g)
 
 void ComputerChoosesLastCard(Game& g)
 {
-    g.PauseLength = LastCardPace;
+    const PaceScope pace(g, LastCardPace);
     const bool stock = TakesStockCard(g);
     const int16_t taken = stock ? g.LastStockCard : g.UpCard;
     const int16_t other = stock ? g.UpCard : g.LastStockCard;

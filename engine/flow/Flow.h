@@ -35,9 +35,8 @@ void RunFlows(Game& g);
 
 // Runs one window handler; an abandoned flow unwinds to here and no further.
 template <class Handler>
-void RunHandler(Game& g, Handler&& handler)
+void RunHandler(Handler&& handler)
 {
-    (void)g;
     try {
         handler();
     } catch (const FlowAbandoned&) {

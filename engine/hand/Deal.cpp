@@ -4,6 +4,7 @@
 #include "engine/hand/Deal.h"
 
 #include "engine/flow/Pacing.h"
+#include "engine/flow/StepPace.h"
 #include "engine/hand/Round1.h"
 #include "engine/state/CardTable.h"
 #include "engine/steps/CardMoves.h"
@@ -12,9 +13,8 @@
 
 namespace {
 
-constexpr int16_t DefaultTarget = 1000;
 constexpr int16_t PileStartLeft = 10440;
-constexpr int16_t DealtToUserPace = 25;
+constexpr FixedPace DealtToUserPace{25};
 constexpr int16_t FullStockCount = 24;  // the 23 face-down cards and the up card
 constexpr int16_t NineTurnedUpBonus = 10;
 constexpr int PacketsPerSide = 4;
@@ -147,7 +147,7 @@ void DealHand(Game& g)
     LayOutComputerHand(g);
     ShowTrumps(g);
     g.StockCount = FullStockCount;
-    t.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+    ShowStockCount(g);
     t.CmdSort.Visible = true;
 
     if (g.Cards[g.UpCard].Value == ValueNine) {
@@ -184,12 +184,11 @@ void DealToComputer(Game& g)
 
 void DealToPlayer(Game& g)
 {
-    g.PauseLength = DealtToUserPace;
+    const PaceScope pace(g, DealtToUserPace);
     const int16_t n = TakeFromStock(g, SidePlayer);
     MoveVia(g, n, {ToUserStop1, ToUserStop2, ToUserStop3});
     PauseWithCardSound(g);
     LayOutPlayerHand(g);
-    g.PauseLength = g.Speed;
 }
 
 void ShowTrumps(Game& g)

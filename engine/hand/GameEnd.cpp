@@ -31,9 +31,10 @@ void CheckDuringRound1(Game& g)
     }
     if (Over(g.TotalScoreC, g.TargetScore) && !Over(g.TotalScoreP, g.TargetScore)) {
         PlaySoundFile(g, "knock.wav");
-        SetPace(g, KnockExtra);
-        Pause(g);
-        g.PauseLength = g.Speed;
+        {
+            const PaceScope knock(g, KnockExtra);
+            Pause(g);
+        }
         ComputerWinsGame(g);
     }
 }

@@ -68,7 +68,7 @@ void TurnUpLastStockCard(Game& g)
             g.LastStockCard = static_cast<int16_t>(i);
         }
     g.StockCount = 0;
-    g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+    ShowStockCount(g);
 }
 
 void UserChoosesLastCard(Game& g)

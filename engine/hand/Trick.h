@@ -5,8 +5,7 @@
 
 #include "engine/state/Game.h"
 
-// Tricks of a hand: twelve while the stock lasts, twelve more after it.
-inline constexpr uint8_t TricksInRound1 = 12;
+// Tricks of a hand: TricksInRound1 (Game.h) while the stock lasts, twelve more after it.
 inline constexpr uint8_t TricksInHand = 24;
 // The winner of the twelfth trick scores this much for it.
 inline constexpr int16_t LastTrickBonus = 10;

@@ -4,7 +4,6 @@
 #include "engine/flow/Pacing.h"
 #include "engine/flow/StepPace.h"
 #include "engine/hand/GameEnd.h"
-#include "engine/steps/Layout.h"
 
 void LblKnock_Click(Game& g)
 {
@@ -16,10 +15,11 @@ void LblKnock_Click(Game& g)
         return;
     }
     PlaySoundFile(g, "knock.wav");
-    SetPace(g, KnockExtra);
-    Pause(g);
-    Pause(g);
+    {
+        const PaceScope knock(g, KnockExtra);
+        Pause(g);
+        Pause(g);
+    }
     g.PlayerKnocked = true;
-    g.PauseLength = g.Speed;
     CheckForWinner(g);
 }

@@ -12,13 +12,13 @@
 
 namespace {
 
-constexpr int16_t TargetNormal = 1000;
+constexpr int16_t TargetNormal = DefaultTarget;
 constexpr int16_t TargetMedium = 750;
 constexpr int16_t TargetHalf = 500;
 constexpr int16_t TargetQuick = 300;
 
 constexpr int16_t SpeedFast = 25;
-constexpr int16_t SpeedMedium = 100;
+constexpr int16_t SpeedMedium = DefaultSpeed;
 constexpr int16_t SpeedSlow = 250;
 
 // The notice comes before the save: the user sees at once what was chosen.

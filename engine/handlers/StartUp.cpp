@@ -1,8 +1,6 @@
 // The table window's load step: defaults, the saved settings, all cards face down in the stock.
 #include "engine/handlers/StartUp.h"
 
-#include <cmath>
-
 #include "engine/settings/Settings.h"
 #include "engine/state/CardTable.h"
 #include "engine/steps/Layout.h"
@@ -11,9 +9,9 @@ void Form_Load(Game& g)
 {
     SetUpCards(g);
     g.PlayerName = "Player";
-    g.Speed = 100;
+    g.Speed = DefaultSpeed;
     ReadSettings(g);
-    g.TargetScore = 1000;  // every run starts at 1000, whatever the file holds
+    g.TargetScore = DefaultTarget;  // every run starts there, whatever the file holds
     g.Table.Caption = " Target Score " + std::to_string(g.TargetScore);
     g.Table.LblPlayer.Caption = g.PlayerName;
     g.Table.LblPname.Caption = g.PlayerName;

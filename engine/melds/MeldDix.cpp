@@ -19,15 +19,6 @@ constexpr int DixShownLeft = 8820, PlayerDixShownTop = 8400, ComputerDixShownTop
 constexpr int NineOnTheWayLeft = 4110, NineOnTheWayTop = 2295;
 constexpr int UpCardOnTheWayLeft = 2670, UpCardOnTheWayTop = 2070;
 
-// Every way out of a Dix leaves the pace at Speed.
-struct DixPace {
-    explicit DixPace(Game& g) : G(g) { SetPace(G, DixHoldExtra); }
-    ~DixPace() { G.PauseLength = G.Speed; }
-    DixPace(const DixPace&) = delete;
-    DixPace& operator=(const DixPace&) = delete;
-    Game& G;
-};
-
 // A Nine is exchanged only for an up card that still lies in its place and is not itself a
 // Nine. Once the up card has gone into a hand at the end of the stock, an exchange would leave
 // one side a card short for the second phase, so the Nine is laid down instead.
@@ -95,7 +86,7 @@ void MeldDix(Game& g, int32_t Who)
     g.MeldMade = false;
     if (!IsMeldSide(Who))
         return;
-    DixPace pace(g);
+    const PaceScope pace(g, DixHoldExtra);  // every way out of a Dix leaves the pace at Speed
     const int16_t nine = FirstInHand(g, Who, [&](const CardInfo& c) {
         return c.Value == ValueNine && c.Suit == g.TrumpSuit && !c.Melded && !c.DixUsed;
     });

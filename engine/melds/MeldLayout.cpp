@@ -54,9 +54,8 @@ void LayOutMeldRow(Game& g, int32_t location, bool player, const Row& row, std::
                 if (row.PauseEachCard)
                     Pause(g);
             }
-    SetPace(g, RowClosingExtra);
+    const PaceScope closing(g, RowClosingExtra);
     Pause(g);
-    g.PauseLength = g.Speed;
 }
 
 // The run and marriage rows take any side but the user's for the computer; the other rows lay
@@ -67,7 +66,7 @@ int32_t SideHand(int32_t Who) { return IsMeldSide(Who) ? HandOf(Who) : 0; }
 
 void PlaceMeldCard(Game& g, int32_t Who, uint8_t Slot, int16_t CardIndex)
 {
-    SetPace(g, SlotHoldExtra);
+    const PaceScope hold(g, SlotHoldExtra);
     const int left = Slot >= 1 && Slot <= std::size(SlotLeft) ? SlotLeft[Slot - 1] : 0;
     const bool player = Who == SidePlayer;
     if ((player || Who == SideComputer) && CardIndex >= 1 && CardIndex <= CardCount) {
@@ -77,7 +76,6 @@ void PlaceMeldCard(Game& g, int32_t Who, uint8_t Slot, int16_t CardIndex)
         PauseWithCardSound(g);
         Pause(g);
     }
-    g.PauseLength = g.Speed;
 }
 
 void LayOutRun(Game& g, int32_t Who)
@@ -92,7 +90,6 @@ void LayOutRun(Game& g, int32_t Who)
 
 void LayOutFours(Game& g, int32_t Who)
 {
-    g.PauseLength = g.Speed;
     LayOutMeldRow(g, SideHand(Who), Who == SidePlayer, FoursRow,
                   {{&CardInfo::InFourKings}, {&CardInfo::InFourAces}, {&CardInfo::InFourQueens}, {&CardInfo::InFourJacks}});
 }

@@ -1,7 +1,5 @@
 #pragma once
 // The settings and statistics line: games won by each side, speed, both names, target.
-#include <string>
-
 #include "engine/state/Game.h"
 
 // Rewrites the program's folder & "/Data.dat" from the current values.

@@ -10,6 +10,14 @@
 #include "engine/state/Platform.h"
 #include "engine/state/TableModel.h"
 
+// Every run and every new game start at this target; a run paces its steps at this Speed until
+// the settings say otherwise.
+inline constexpr int16_t DefaultTarget = 1000;
+inline constexpr int16_t DefaultSpeed = 100;
+
+// The tricks of a hand's first phase, played while the stock lasts.
+inline constexpr uint8_t TricksInRound1 = 12;
+
 // What the flow runner starts next, from the top of the event loop.
 enum class FlowRequest { None, NewHand, Exit };
 

@@ -53,7 +53,7 @@ void Land(Game& g, int16_t card, TablePlace place)
 
 void PlayComputerCard(Game& g, int16_t CardIndex)
 {
-    SetPace(g, ComputerPlayExtra);
+    const PaceScope pace(g, ComputerPlayExtra);
     Pause(g);
     TakeOutToPlay(g, CardIndex);
     // The computer's card keeps its place in the stacking order on its way.
@@ -63,22 +63,20 @@ void PlayComputerCard(Game& g, int16_t CardIndex)
     PauseWithCardSound(g);
     LayOutComputerHand(g);
     g.Table.StatusBar[2].Text = g.BotName + " has played " + g.Cards[CardIndex].Name;
-    g.PauseLength = g.Speed;
 }
 
 void PlayerPlaysCard(Game& g, int16_t CardIndex)
 {
-    SetPace(g, PlayerPlayExtra);
+    const PaceScope pace(g, PlayerPlayExtra);
     TakeOutToPlay(g, CardIndex);
     MoveVia(g, CardIndex, {PlayerTrickStop});
     Land(g, CardIndex, PlayerTrick);
     g.PlayerToPlay = false;
-    g.PauseLength = g.Speed;
 }
 
 void MoveDrawnCard(Game& g, int32_t Who, int16_t CardIndex)
 {
-    SetPace(g, DrawExtra);
+    const PaceScope pace(g, DrawExtra);
     if (Who == SideComputer) {
         g.Cards[CardIndex].Location = LocComputerHand;
         Land(g, CardIndex, ComputerDraw);
@@ -90,7 +88,6 @@ void MoveDrawnCard(Game& g, int32_t Who, int16_t CardIndex)
         ResortHand(g);
     }
     LayOutStock(g);
-    g.PauseLength = g.Speed;
 }
 
 void DrawFromStock(Game& g, int32_t Who)
@@ -99,7 +96,7 @@ void DrawFromStock(Game& g, int32_t Who)
     if (card == 0)
         return;  // nothing left to draw: the stock never runs dry before the twelfth trick
     g.StockCount = static_cast<int16_t>(g.StockCount - 1);
-    g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount);
+    ShowStockCount(g);
     if (Who == SidePlayer) {
         g.Table.FramDeclare.Visible = false;
         g.Table.PicCard[card].Picture = card;
@@ -107,5 +104,5 @@ void DrawFromStock(Game& g, int32_t Who)
     } else if (Who == SideComputer) {
         MoveDrawnCard(g, SideComputer, card);
     }
-    g.PauseLength = g.Speed;
+    BackToSpeed(g);
 }

@@ -1,6 +1,7 @@
 #include "engine/steps/Layout.h"
 
 #include "engine/flow/Pacing.h"
+#include "engine/flow/StepPace.h"
 #include "engine/steps/CardMoves.h"
 
 namespace {
@@ -10,6 +11,16 @@ constexpr int ComputerHandLeft = 2880, ComputerHandTop = 120;
 constexpr int SortedStep = 500;
 constexpr int DealStep = 450;
 constexpr int ComputerStep = 250;
+
+// The stock is a slanting pile: each card a little right of and below the one before.
+constexpr int StockLeft = 540, StockTop = 120;
+constexpr int StockStepLeft = 3, StockStepTop = 4;
+
+// Each side's won tricks: a row of face-down led cards, one step apart.
+constexpr int PlayerPileTop = 7560, ComputerPileTop = 2640;
+constexpr int16_t PileStep = 90;
+// Gathering a trick takes its own time, whatever Speed is.
+constexpr FixedPace CollectPace{250};
 
 bool InPlayerRow(const CardInfo& c) { return c.Location == LocPlayerHand && !c.Melded; }
 
@@ -49,7 +60,7 @@ void SortBySame(Game& g)
                 left += SortedStep;
             }
         }
-    g.PauseLength = g.Speed;
+    BackToSpeed(g);
 }
 
 void ResortHand(Game& g)
@@ -81,30 +92,32 @@ void LayOutComputerHand(Game& g)
             left += ComputerStep;
         }
     }
-    g.PauseLength = g.Speed;
+    BackToSpeed(g);
 }
 
 void LayOutStock(Game& g)
 {
     // From the twelfth trick on the last stock card keeps its face-up picture where it lies.
-    if (g.TricksPlayed >= 12)
+    if (g.TricksPlayed >= TricksInRound1)
         return;
-    int left = 540;
-    int top = 120;
+    int left = StockLeft;
+    int top = StockTop;
     for (int i = 1; i <= CardCount; ++i)
         if (g.Cards[i].Location == LocStock) {
             g.Table.PicCard[i].Visible = true;
             Place(g, i, ImageBack, left, top);
-            left += 3;
-            top += 4;
+            left += StockStepLeft;
+            top += StockStepTop;
         }
 }
+
+void ShowStockCount(Game& g) { g.Table.LblStock.Caption = "Stock " + std::to_string(g.StockCount); }
 
 void CollectTrick(Game& g, int32_t Who)
 {
     auto& led = g.Table.PicCard[g.TrickCard1];
     auto& second = g.Table.PicCard[g.TrickCard2];
-    g.PauseLength = 250;
+    const PaceScope pace(g, CollectPace);
     Pause(g);
     Pause(g);
     led.Picture = ImageBack;
@@ -116,16 +129,15 @@ void CollectTrick(Game& g, int32_t Who)
     second.Visible = false;
     if (Who == SidePlayer) {
         led.Left = g.PlayerPileLeft;
-        led.Top = 7560;
+        led.Top = PlayerPileTop;
         Pause(g);
-        g.PlayerPileLeft = static_cast<int16_t>(g.PlayerPileLeft + 90);
+        g.PlayerPileLeft = static_cast<int16_t>(g.PlayerPileLeft + PileStep);
         Pause(g);
     } else if (Who == SideComputer) {
         led.Left = g.BotPileLeft;
-        led.Top = 2640;
+        led.Top = ComputerPileTop;
         Pause(g);
-        g.BotPileLeft = static_cast<int16_t>(g.BotPileLeft + 90);
+        g.BotPileLeft = static_cast<int16_t>(g.BotPileLeft + PileStep);
     }
     PauseWithCardSound(g);
-    g.PauseLength = g.Speed;
 }

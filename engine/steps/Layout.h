@@ -10,6 +10,8 @@ void ResortHand(Game& g);
 void LayOutPlayerHand(Game& g);
 void LayOutComputerHand(Game& g);
 void LayOutStock(Game& g);
+// The stock label: "Stock " and the number of cards the stock still holds.
+void ShowStockCount(Game& g);
 void CollectTrick(Game& g, int32_t Who);
 
 // Where the up card lies, under the stock's slanting pile.

@@ -114,7 +114,7 @@ struct ScriptedUser {
     template <class Phase>
     void Run(Phase phase)
     {
-        RunHandler(t.g, [&] { phase(t.g); });
+        RunHandler([&] { phase(t.g); });
     }
 
     TestTable& t;

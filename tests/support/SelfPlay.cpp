@@ -103,7 +103,7 @@ void SelfPlay::Run()
     Game& g = *game_;
     Form_Load(g);
     g.Speed = options_.Speed;
-    RunHandler(g, [&] { MnuNew_Click(g); });
+    RunHandler([&] { MnuNew_Click(g); });
     try {
         plat_.RunScheduledFlows();
     } catch (const EngineHang& e) {

@@ -35,7 +35,7 @@ void VirtualPlatform::ProcessEvents(std::optional<uint32_t> deadline)
             Clock = it->first;
         auto action = std::move(it->second);
         events_.erase(it);
-        RunHandler(*G, action);
+        RunHandler(action);
     };
     const bool eventDueNow = !events_.empty() && events_.begin()->first <= Clock;
     if (eventDueNow) {

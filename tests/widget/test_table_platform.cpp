@@ -137,7 +137,7 @@ private slots:
             RequestFlow(s.g, FlowRequest::NewHand);
             QTimer::singleShot(20, box, [box] { box->done(QDialog::Rejected); });
         });
-        RunHandler(s.g, [&] { OpenModalWait(s.g, wait); });
+        RunHandler([&] { OpenModalWait(s.g, wait); });
         QCOMPARE(s.hands, 0);
         QCoreApplication::processEvents();
         QCOMPARE(s.hands, 1);

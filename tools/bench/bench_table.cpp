@@ -79,7 +79,7 @@ int main(int argc, char* argv[])
             figures.StartupMs = MsSinceProcessStart();
         }
         g.Speed = 25;  // deal quickly; the wait measured is the user's, not the deal's
-        RunHandler(g, [&] { MnuNew_Click(g); });
+        RunHandler([&] { MnuNew_Click(g); });
     });
 
     // Watch, at a slow pace, for the engine to reach the wait for the user's card; then stop
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
         wall.start();
         QTimer::singleShot(10'000, [&] {
             figures.IdleCpuPercent = 100.0 * (CpuSeconds() - cpuAtStart) / (wall.elapsed() / 1000.0);
-            RunHandler(g, [&] { RequestFlow(g, FlowRequest::Exit); });
+            RunHandler([&] { RequestFlow(g, FlowRequest::Exit); });
         });
     });
     watch.start();

@@ -3,6 +3,10 @@
 
 #include "engine/flow/Flow.h"
 #include "engine/flow/Pacing.h"
+#include "engine/handlers/Knock.h"
+#include "engine/melds/MeldLayout.h"
+#include "engine/steps/CardMoves.h"
+#include "engine/steps/Layout.h"
 #include "tests/support/ModalWaits.h"
 #include "tests/support/TestTable.h"
 
@@ -249,7 +253,7 @@ private slots:
             t.plat.Post(ask);
             return true;
         };
-        RunHandler(t.g, [&] {
+        RunHandler([&] {
             if (wait == "pause") {
                 t.plat.At(t.Now() + 10, ask);
                 t.g.PauseLength = 100;
@@ -265,6 +269,45 @@ private slots:
         t.plat.RunScheduledFlows();
         QCOMPARE(starts, 1);
         QCOMPARE(t.g.WaitDepth, 0);
+    }
+
+    void anAbandonedStepLeavesThePaceAtSpeed_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("the user's card played") << "play";
+        QTest::newRow("a trick gathered") << "collect";
+        QTest::newRow("a meld card presented") << "meld";
+        QTest::newRow("the user's knock") << "knock";
+    }
+    void anAbandonedStepLeavesThePaceAtSpeed()
+    {
+        // New Game asked for in the middle of a step that has its own pace: the step unwinds,
+        // and its pace does not outlive it.
+        QFETCH(QString, step);
+        TestTable t;
+        t.Put(LocPlayerHand, {1});
+        t.g.TrickCard1 = 1;
+        t.g.TrickCard2 = 2;
+        t.g.InRound1 = true;
+        int16_t paceWhenAsked = 0;
+        const uint64_t start = t.Now();
+        t.plat.At(start + 10, [&] {
+            paceWhenAsked = t.g.PauseLength;
+            RequestFlow(t.g, FlowRequest::NewHand);
+        });
+        RunHandler([&] {
+            if (step == "play")
+                PlayerPlaysCard(t.g, 1);
+            else if (step == "collect")
+                CollectTrick(t.g, SidePlayer);
+            else if (step == "meld")
+                PlaceMeldCard(t.g, SidePlayer, 1, 1);
+            else
+                LblKnock_Click(t.g);
+        });
+        QCOMPARE(t.Now(), start + 10);  // cut short at the request
+        QVERIFY(paceWhenAsked != t.g.Speed);
+        QCOMPARE(t.g.PauseLength, t.g.Speed);
     }
 
     void cardSoundStartsBeforeThePause()

@@ -52,7 +52,7 @@ void RunDeal(TestTable& t, DealRun& run, std::function<void()> beforeStart = {})
     if (beforeStart)
         beforeStart();
     run.start = t.Now();
-    RunHandler(t.g, [&] { MnuNew_Click(t.g); });
+    RunHandler([&] { MnuNew_Click(t.g); });
     t.plat.RunScheduledFlows();
     if (!run.captured) {  // the first trick's lead had nothing to wait on
         run.captured = true;
@@ -202,7 +202,7 @@ private slots:
                 atRiffle = QString::fromStdString(t.g.Table.StatusBar[2].Text);
             RequestFlow(t.g, FlowRequest::Exit);
         };
-        RunHandler(t.g, [&] { MnuNew_Click(t.g); });
+        RunHandler([&] { MnuNew_Click(t.g); });
         t.plat.RunScheduledFlows();
         QCOMPARE(atRiffle, message);
         QCOMPARE(t.plat.Sounds.front(), std::string("riffle.wav"));

@@ -26,7 +26,7 @@ void SetUp(TestTable& t, int phase, int p, int c, int target)
 // Runs the check as a handler would; a game's end replaces the flow and unwinds to here.
 void Check(TestTable& t)
 {
-    RunHandler(t.g, [&] { CheckForWinner(t.g); });
+    RunHandler([&] { CheckForWinner(t.g); });
 }
 
 const char* Winner(const Game& g)
@@ -158,7 +158,7 @@ private slots:
         TestTable t;
         SetUp(t, 2, 1300, 1100, 1000);
         t.plat.DialogAnswers.push_back(static_cast<int16_t>(answer));
-        RunHandler(t.g, [&] { userWins ? PlayerWinsGame(t.g) : ComputerWinsGame(t.g); });
+        RunHandler([&] { userWins ? PlayerWinsGame(t.g) : ComputerWinsGame(t.g); });
         QCOMPARE(t.plat.Dialogs.size(), size_t(1));
         const MessageDialogRequest& q = t.plat.Dialogs[0];
         QCOMPARE(QString::fromStdString(q.Prompt), prompt);
@@ -185,7 +185,7 @@ private slots:
         SetUp(t, 2, 1300, 1100, 1000);
         t.g.DialogButton = AnswerButton2;
         t.plat.DialogAnswers.push_back(-1);
-        RunHandler(t.g, [&] { PlayerWinsGame(t.g); });
+        RunHandler([&] { PlayerWinsGame(t.g); });
         QCOMPARE(t.g.PendingFlow, FlowRequest::NewHand);
     }
 
@@ -203,7 +203,7 @@ private slots:
         TestTable t;
         SetUp(t, what == 1 ? 0 : 1, 1500, 200, 1000);
         t.g.GameInProgress = what == 1;  // between phases the game runs but no check applies
-        RunHandler(t.g, [&] {
+        RunHandler([&] {
             if (what <= 1)
                 CheckForWinner(t.g);
             else if (what == 2)

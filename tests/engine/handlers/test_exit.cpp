@@ -132,7 +132,7 @@ private slots:
         const auto cardsBefore = g.Table.PicCard;
 
         bool keptOpen = false;
-        RunHandler(g, [&] {
+        RunHandler([&] {
             if (command == "menu")
                 MnuExit_Click(g);
             else
@@ -203,7 +203,7 @@ private slots:
     {
         Table table;
         QVERIFY(QDir(table.dir.path()).mkdir("All.dat"));
-        RunHandler(table.t.g, [&] { MnuExit_Click(table.t.g); });
+        RunHandler([&] { MnuExit_Click(table.t.g); });
         table.t.plat.RunScheduledFlows();
         QVERIFY(table.t.plat.Ended);
         QVERIFY(QFileInfo(table.dir.filePath("All.dat")).isDir());

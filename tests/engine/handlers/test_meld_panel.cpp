@@ -216,7 +216,7 @@ private slots:
         TestTable t;
         RichHand(t);
         t.plat.At(t.Now() + 100, [&] { RequestFlow(t.g, FlowRequest::NewHand); });
-        RunHandler(t.g, [&] { CmdSequence_Click(t.g); });
+        RunHandler([&] { CmdSequence_Click(t.g); });
         QVERIFY(!t.g.MeldInMotion);
         QCOMPARE(t.g.PendingFlow, FlowRequest::NewHand);
         QVERIFY(t.plat.FlowRunnerScheduled);
